@@ -1,0 +1,183 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QMouseEvent>
+#include <QTabBar>
+
+#include "app/application.h"
+#include "app/grid_layout.h"
+#include "settings/setting_window.h"
+#include "ui/dialogs.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+#include "units/unit_reader.h"
+
+namespace zephal {
+namespace {
+constexpr int kToolbarHeightTw = 420;
+const QString kDataFileFilter = QStringLiteral("Zephal Format(*.zep)|*.zep|");
+}  // namespace
+
+Form1::Form1(Application& app) : m_app(app) {
+    setWindowTitle(QStringLiteral("ZEPHAL"));
+    setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 9));
+
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    const struct {
+        int image;
+        const char* text;
+        const char* tip;
+    } buttons[] = {{1, "Open", "Open the data file (*.zep)."},
+                   {2, "Setting", "Comannd display setting"},
+                   {3, "Help", "Help & information"}};
+    for (const auto& b : buttons) {
+        if (b.image == 3) Toolbar1->addSeparator();
+        QAction* action = Toolbar1->addAction(QString::fromLatin1(b.text));
+        action->setToolTip(QString::fromLatin1(b.tip));
+        action->setData(b.image);
+        connect(action, &QAction::triggered, this,
+                [this, image = b.image] { Toolbar1_ButtonClick(image); });
+    }
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setUsesScrollButtons(false);
+    for (const char* caption : {"Unit 1", "Unit 2", "Unit 3"}) {
+        SSTab1->addTab(new QWidget, QString::fromLatin1(caption));
+    }
+    ui::setGeometryTw(SSTab1, {kGridTabLeft, kGridTabTop, 3120, kGridTabHeight});
+
+    auto* templateButton = new QPushButton(QStringLiteral("Length"), this);
+    templateButton->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25));
+    ui::setGeometryTw(templateButton, {225, 6705, 2685, kGridButtonHeight});
+    templateButton->hide();
+    Command1.push_back(templateButton);
+}
+
+void Form1::Form_Load() {
+    AppState& s = m_app.state();
+    s.Tmax = 10;
+    s.ResetTables();
+    s.PlotColor = 255;
+    s.RotSpeed = 100;
+}
+
+QPoint Form1::pageOrigin() const {
+    // Positions on a page count from the tab control's top left, above the page.
+    return {-1, -SSTab1->tabBar()->sizeHint().height()};
+}
+
+QWidget* Form1::page(int t) { return SSTab1->widget(t); }
+
+void Form1::setTabCount(int tabs) {
+    while (SSTab1->count() < tabs) {
+        SSTab1->addTab(new QWidget, QStringLiteral("Tab %1").arg(SSTab1->count()));
+    }
+    for (int t = 0; t < SSTab1->count(); ++t) SSTab1->setTabVisible(t, t < tabs);
+}
+
+// The 20 hidden buttons of tab t, numbered on from the last one built.
+void Form1::buildTabButtons(int t) {
+    QWidget* container = page(t);
+    int rowTop = kGridRowPitch;
+    for (int c = 0; c < kCommandsPerTab; ++c) {
+        const int k = static_cast<int>(Command1.size());
+        auto* button = new QPushButton(QStringLiteral("Command %1").arg(k), container);
+        button->setFont(Command1[0]->font());
+        ui::setGeometryTw(button, {kGridButtonLeft, rowTop, 2685, kGridButtonHeight},
+                          pageOrigin());
+        button->hide();
+        Command1.push_back(button);
+        rowTop += kGridRowPitch;
+    }
+}
+
+void Form1::Start_Click() {
+    setTabCount(10);
+    SSTab1->setCurrentIndex(0);
+    for (int t = 0; t < 10; ++t) {
+        SSTab1->setCurrentIndex(t);
+        buildTabButtons(t);
+    }
+    ui::setWindowHeightTw(this, kGridWindowHeight);
+    ui::setHeightTw(SSTab1, kGridTabHeight);
+    SSTab1->setCurrentIndex(0);
+}
+
+void Form1::SetData(const QString& path) {
+    units::ReaderHost host;
+    host.setCaption = [this](const QString& caption) { setWindowTitle(caption); };
+    host.showMessage = [this](const QString& text) { m_app.dialogs().message(this, text); };
+    host.resetOption = [this] { return m_app.setting().Check2->checkState() != Qt::Unchecked; };
+    if (units::SetData(path, m_app.state(), host).layout) layoutGrid();
+}
+
+void Form1::layoutGrid() {
+    const AppState& s = m_app.state();
+    const GridLayout g = computeGridLayout(s);
+
+    // Buttons exist for every tab that has commands to show, beyond the 10 of start-up too.
+    const int filled = std::min(g.lastFilledTab + 1, g.tabCount);
+    setTabCount(std::max(g.tabCount, 0));
+    while (buttonTabs() < filled) {
+        if (SSTab1->count() <= buttonTabs()) setTabCount(buttonTabs() + 1);
+        buildTabButtons(buttonTabs());
+    }
+    for (int t = 0; t < g.tabCount && t < SSTab1->count(); ++t) {
+        SSTab1->setTabVisible(t, g.tabVisible[static_cast<std::size_t>(t)]);
+    }
+    ui::setWindowWidthTw(this, g.windowWidth);
+    ui::setWidthTw(SSTab1, g.tabWidth);
+
+    for (int t = 0; t <= g.lastFilledTab; ++t) {
+        const TabItem& tab = s.tables.TabItems(t);
+        if (tab.Count < 1) continue;
+        SSTab1->setTabText(t, tab.Name);
+        for (int c = 0; c < kCommandsPerTab; ++c) {
+            QPushButton* button = Command1[static_cast<std::size_t>(buttonNumber(t, c))];
+            if (c < tab.Count) {
+                button->setText(s.tables.CommandItems(c, t).Name);
+                ui::setWidthTw(button, g.buttonWidth);
+                button->show();
+            } else {
+                button->hide();
+            }
+        }
+    }
+    for (int t = 0; t < SSTab1->count(); ++t) {
+        if (SSTab1->isTabVisible(t)) {
+            SSTab1->setCurrentIndex(t);  // tab 0, or the first shown when tab 0 is hidden
+            break;
+        }
+    }
+    ui::setWindowHeightTw(this, g.windowHeight);
+    ui::setHeightTw(SSTab1, g.tabHeight);
+}
+
+void Form1::Toolbar1_ButtonClick(int imageNumber) {
+    switch (imageNumber) {
+    case 1:
+        SetData(m_app.dialogs().openFileName(this, kDataFileFilter));
+        break;
+    case 2: {
+        Setting& setting = m_app.setting();
+        setting.show();
+        setting.raise();
+        setting.activateWindow();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Form1::Form_Unload() { m_app.endProgram(); }
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    activateWindow();
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+}  // namespace zephal

@@ -1,0 +1,47 @@
+#pragma once
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolBar>
+#include <vector>
+
+#include "ui/window.h"
+
+namespace zephal {
+
+class Application;
+
+// Form1, the main window: the toolbar and the tab control holding the grid of quantity buttons.
+class Form1 final : public ui::Window {
+public:
+    explicit Form1(Application& app);
+
+    void Form_Load();
+    // Builds 10 tabs of 20 hidden quantity buttons; called once at start-up.
+    void Start_Click();
+    // Reads a unit data file into the tables and lays the grid out from them.
+    void SetData(const QString& path);
+
+    void Toolbar1_ButtonClick(int imageNumber);
+
+    QToolBar* Toolbar1;
+    QTabWidget* SSTab1;
+    // Element 0 is the design-time template; elements 1 .. are the grid, k = 20 t + c + 1.
+    std::vector<QPushButton*> Command1;
+
+    int buttonTabs() const { return static_cast<int>(Command1.size() - 1) / 20; }
+
+protected:
+    void Form_Unload() override;
+    void mousePressEvent(QMouseEvent* event) override;  // Form_Click
+
+private:
+    void layoutGrid();
+    void setTabCount(int tabs);
+    QWidget* page(int t);
+    void buildTabButtons(int t);
+    QPoint pageOrigin() const;
+
+    Application& m_app;
+};
+
+}  // namespace zephal

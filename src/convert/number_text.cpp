@@ -1,0 +1,165 @@
+#include "convert/number_text.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace zephal::number {
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Value of an ASCII digit in bases up to 16, or -1.
+int digitValue(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    return -1;
+}
+
+// &H and &O whole numbers: up to 4 digits read as a 16-bit, up to 8 as a 32-bit two's
+// complement number, longer ones as their plain value.
+std::optional<double> radixValue(QStringView digits, int radix) {
+    if (digits.isEmpty()) return std::nullopt;
+    double value = 0;
+    for (QChar c : digits) value = value * radix + digitValue(c);
+    const int bitsPerDigit = radix == 16 ? 4 : 3;
+    const qsizetype bits = digits.size() * bitsPerDigit;
+    if (bits <= 16 + (radix == 8 ? 2 : 0) && value <= 65535) {
+        return value >= 32768 ? value - 65536 : value;
+    }
+    if (bits <= 32 + (radix == 8 ? 1 : 0) && value <= 4294967295.0) {
+        return value >= 2147483648.0 ? value - 4294967296.0 : value;
+    }
+    return value;
+}
+
+qsizetype radixDigits(QStringView s, qsizetype from, int radix) {
+    qsizetype i = from;
+    while (i < s.size()) {
+        const int d = digitValue(s[i]);
+        if (d < 0 || d >= radix) break;
+        ++i;
+    }
+    return i - from;
+}
+
+// Length of the longest decimal number at the start of s, and its value.
+struct Scan {
+    qsizetype length = 0;
+    double value = 0;
+};
+
+Scan scanDecimal(QStringView s) {
+    std::string ascii;
+    ascii.reserve(32);
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) ascii += char(s[i++].unicode());
+    qsizetype mantissaDigits = 0;
+    while (i < s.size() && isDigit(s[i])) ascii += char(s[i++].unicode()), ++mantissaDigits;
+    if (i < s.size() && s[i] == u'.') {
+        ascii += '.';
+        ++i;
+        while (i < s.size() && isDigit(s[i])) ascii += char(s[i++].unicode()), ++mantissaDigits;
+    }
+    if (mantissaDigits == 0) return {};
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
+        qsizetype j = i + 1;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == u'+' || s[j] == u'-')) exponent += char(s[j++].unicode());
+        const qsizetype start = j;
+        while (j < s.size() && isDigit(s[j])) exponent += char(s[j++].unicode());
+        if (j > start) {
+            ascii += exponent;
+            i = j;
+        }
+    }
+    return {i, std::strtod(ascii.c_str(), nullptr)};
+}
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+QString writeG(double value, int digits) {
+    if (value == 0) return QStringLiteral("0");  // also folds -0
+    if (std::isnan(value)) return QStringLiteral("NaN");
+    if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
+    return QString::fromLatin1(buffer);
+}
+
+}  // namespace
+
+double roundHalfEven(double value) { return std::nearbyint(value); }
+
+double readLenient(QStringView text) {
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n') s += c;
+    }
+    if (s.size() >= 2 && s[0] == u'&') {
+        const QChar kind = s[1].toUpper();
+        const int radix = kind == u'H' ? 16 : kind == u'O' ? 8 : 0;
+        if (radix != 0) {
+            const qsizetype n = radixDigits(s, 2, radix);
+            return radixValue(QStringView(s).mid(2, n), radix).value_or(0);
+        }
+    }
+    return scanDecimal(s).value;
+}
+
+std::optional<double> readStrict(QStringView text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
+    const QStringView s = text.mid(begin, end - begin);
+    if (s.isEmpty()) return std::nullopt;
+    if (s.size() >= 2 && s[0] == u'&') {
+        const QChar kind = s[1].toUpper();
+        const int radix = kind == u'H' ? 16 : kind == u'O' ? 8 : 0;
+        if (radix == 0) return std::nullopt;
+        const qsizetype n = radixDigits(s, 2, radix);
+        if (n == 0 || 2 + n != s.size()) return std::nullopt;
+        return radixValue(s.mid(2), radix);
+    }
+    const Scan scan = scanDecimal(s);
+    if (scan.length == 0 || scan.length != s.size()) return std::nullopt;
+    return scan.value;
+}
+
+Converted<std::int16_t> toInt16(double value) {
+    if (!std::isfinite(value)) return {0, kOverflow};
+    const double r = roundHalfEven(value);
+    if (r < -32768 || r > 32767) return {0, kOverflow};
+    return {static_cast<std::int16_t>(r), 0};
+}
+
+Converted<std::int16_t> toInt16(QStringView text) {
+    const auto value = readStrict(text);
+    if (!value) return {0, kTypeMismatch};
+    return toInt16(*value);
+}
+
+Converted<float> toSingle(double value) {
+    if (!std::isfinite(value)) return {0, kOverflow};
+    const float f = static_cast<float>(value);
+    if (std::isinf(f)) return {0, kOverflow};
+    return {f, 0};
+}
+
+Converted<float> toSingle(QStringView text) {
+    const auto value = readStrict(text);
+    if (!value) return {0, kTypeMismatch};
+    return toSingle(*value);
+}
+
+QString writeSingle(float value) { return writeG(static_cast<double>(value), 7); }
+
+QString writeDouble(double value) { return writeG(value, 15); }
+
+}  // namespace zephal::number

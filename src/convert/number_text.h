@@ -1,0 +1,52 @@
+#pragma once
+// Every reading and writing of numbers in the program goes through here.
+//
+// - readLenient: the forgiving reader of a typed value (blanks ignored, stops at the first
+//   character that does not fit, no number reads 0).
+// - readStrict / toInt16 / toSingle: whole-text conversions used for data-file fields and
+//   settings; they fail with the error number the caller reports (13 not a number,
+//   6 out of range).
+// - writeSingle / writeDouble: the shortest text of a value at 7 or 15 significant digits.
+//
+// "." is the decimal point whatever the locale; "," is never part of a number.
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+namespace zephal::number {
+
+// Error numbers a conversion can fail with.
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kOverflow = 6;
+
+double readLenient(QStringView text);
+
+// The whole text (blanks and tabs around it allowed) must be one number:
+// sign, digits with at most one ".", optional exponent (E or D), or &H / &O whole numbers.
+std::optional<double> readStrict(QStringView text);
+
+template <class T>
+struct Converted {
+    T value{};
+    int error = 0;  // 0, kTypeMismatch or kOverflow
+    bool ok() const { return error == 0; }
+};
+
+// Rounds to the nearest whole number, halves to even.
+Converted<std::int16_t> toInt16(QStringView text);
+Converted<std::int16_t> toInt16(double value);
+Converted<float> toSingle(QStringView text);
+// Nearest single; kOverflow when the value lies beyond the single range (or is not finite).
+Converted<float> toSingle(double value);
+
+double roundHalfEven(double value);
+
+// At most 7 significant digits; scientific ("1.234568E+07", "1E-05") when the decimal exponent
+// after rounding is 7 or more, or below -4. Trailing zeros and a bare "." are dropped.
+QString writeSingle(float value);
+// The same rule with 15 significant digits and the scientific form from 1E+15 on.
+QString writeDouble(double value);
+
+}  // namespace zephal::number

@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "app/application.h"
+#include "ui/dialogs.h"
+#include "ui/fonts.h"
+
+int main(int argc, char** argv) {
+    // The command line is not used: Qt sees only the program name, so no argument has effect.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication qapp(qtArgc, argv);
+    QApplication::setApplicationName(zephal::ui::kApplicationTitle);
+    zephal::ui::fonts::registerSubstitutes();
+
+    zephal::ui::QtDialogs dialogs;
+    zephal::Application app(dialogs);
+    app.Main();
+    if (app.ended()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,75 @@
+#pragma once
+// Every message box and standard dialog goes through Dialogs, so that the windows never call a
+// modal dialog directly: the program uses QtDialogs, tests a RecordingDialogs that answers from
+// a script and keeps every message word for word.
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace zephal::ui {
+
+inline const QString kApplicationTitle = QStringLiteral("Zephal");
+
+// Colours are 24-bit RGB values with red in the low byte.
+QColor toQColor(std::uint32_t rgb);
+std::uint32_t fromQColor(const QColor& color);
+
+// "Description|pattern|Description|pattern|" as Qt's "Description (pattern);;...".
+QString qtFileFilter(const QString& pipeFilter);
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal box with the text, an OK button and the application's title.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // The chosen file, or empty text when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& pipeFilter) = 0;
+    // The chosen colour, or nothing when the user cancelled.
+    virtual std::optional<std::uint32_t> pickColor(QWidget* parent, std::uint32_t initial) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& pipeFilter) override;
+    std::optional<std::uint32_t> pickColor(QWidget* parent, std::uint32_t initial) override;
+};
+
+// Answers from queues filled by the test; an empty queue answers "cancel".
+class RecordingDialogs final : public Dialogs {
+public:
+    QStringList messages;
+    std::deque<QString> fileAnswers;
+    QStringList filtersAsked;
+    std::deque<std::optional<std::uint32_t>> colorAnswers;
+    std::vector<std::uint32_t> colorsOffered;
+    std::function<void(const QString&)> onMessage;  // runs while the "box" is open
+
+    void message(QWidget*, const QString& text) override {
+        messages << text;
+        if (onMessage) onMessage(text);
+    }
+    QString openFileName(QWidget*, const QString& pipeFilter) override {
+        filtersAsked << pipeFilter;
+        if (fileAnswers.empty()) return {};
+        QString answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::uint32_t> pickColor(QWidget*, std::uint32_t initial) override {
+        colorsOffered.push_back(initial);
+        if (colorAnswers.empty()) return std::nullopt;
+        auto answer = colorAnswers.front();
+        colorAnswers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace zephal::ui

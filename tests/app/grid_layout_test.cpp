@@ -1,0 +1,71 @@
+#include "app/grid_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace zephal {
+namespace {
+
+// Tables whose tab t holds counts[t] commands.
+AppState withCounts(const std::vector<int>& counts) {
+    AppState s;
+    s.Tmax = 10;
+    s.ResetTables();
+    s.UTn = static_cast<std::int16_t>(counts.size());
+    for (std::size_t t = 0; t < counts.size(); ++t) {
+        s.tables.TabItems(int(t)).Count = static_cast<std::int16_t>(counts[t]);
+    }
+    return s;
+}
+
+TEST(GridLayout, FiveTabsOfAtMostFourteenCommands) {
+    const GridLayout g = computeGridLayout(withCounts({3, 14, 1, 2, 5}));
+    EXPECT_EQ(g.visibleTabs, 5);
+    EXPECT_EQ(g.windowWidth, 5000);
+    EXPECT_EQ(g.tabWidth, 4820);
+    EXPECT_EQ(g.buttonWidth, 4330);
+    EXPECT_EQ(g.windowHeight, 9160);
+    EXPECT_EQ(g.tabHeight, 8100);
+    EXPECT_EQ(gridButtonTop(13), 7560);
+}
+
+TEST(GridLayout, WidthFollowsTheVisibleTabs) {
+    EXPECT_EQ(computeGridLayout(withCounts({1, 1, 1})).windowWidth, 3400);
+    EXPECT_EQ(computeGridLayout(withCounts({1})).windowWidth, 3400);
+    EXPECT_EQ(computeGridLayout(withCounts({1, 1, 1, 1})).windowWidth, 4200);
+    EXPECT_EQ(computeGridLayout(withCounts(std::vector<int>(10, 1))).windowWidth, 9000);
+}
+
+TEST(GridLayout, HeightFollowsTheLongestColumn) {
+    EXPECT_EQ(computeGridLayout(withCounts({10})).windowHeight, 7000);
+    EXPECT_EQ(computeGridLayout(withCounts({10})).tabHeight, 5940);
+    EXPECT_EQ(computeGridLayout(withCounts({11})).windowHeight, 7540);
+    const GridLayout full = computeGridLayout(withCounts({20}));
+    EXPECT_EQ(full.windowHeight, 12400);
+    EXPECT_EQ(full.tabHeight, 11340);
+}
+
+TEST(GridLayout, EmptyTabsAreHiddenAndNotCounted) {
+    const GridLayout g = computeGridLayout(withCounts({2, 0, 4}));
+    EXPECT_EQ(g.visibleTabs, 2);
+    EXPECT_EQ(g.tabVisible, std::vector<bool>({true, false, true, false, false, false, false,
+                                               false, false, false}));
+}
+
+TEST(GridLayout, RejectedTabsRaiseUTnButNeverPassTheMaximum) {
+    AppState s = withCounts(std::vector<int>(10, 1));
+    s.UTn = 12;
+    s.tables.TabItems(9).Count = 15;
+    const GridLayout g = computeGridLayout(s);
+    EXPECT_EQ(g.lastFilledTab, 9);
+    EXPECT_EQ(g.longestColumn, 15);
+}
+
+TEST(GridLayout, NoTabWithCommands) {
+    const GridLayout g = computeGridLayout(withCounts({}));
+    EXPECT_EQ(g.visibleTabs, 0);
+    EXPECT_EQ(g.lastFilledTab, -1);
+    EXPECT_EQ(g.windowWidth, 3400);
+}
+
+}  // namespace
+}  // namespace zephal

@@ -1,0 +1,176 @@
+#include "app/main_window.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "settings/setting_window.h"
+#include "support.h"
+#include "ui/dialogs.h"
+#include "ui/twips.h"
+
+namespace zephal {
+namespace {
+
+// A program started in a temporary folder, its dialogs answered by the test.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : m_previous(QDir::currentPath()) {
+        QDir::setCurrent(folder.folder());
+        app.onEnd = [this] { ++ends; };
+    }
+    ~MainWindowTest() override { QDir::setCurrent(m_previous); }
+
+    Form1& main() { return app.form1(); }
+    QPushButton* button(int k) { return main().Command1[static_cast<std::size_t>(k)]; }
+    int shownButtons() {
+        int n = 0;
+        for (std::size_t k = 1; k < main().Command1.size(); ++k) n += main().Command1[k]->isHidden() ? 0 : 1;
+        return n;
+    }
+    int shownTabs() {
+        int n = 0;
+        for (int t = 0; t < main().SSTab1->count(); ++t) n += main().SSTab1->isTabVisible(t);
+        return n;
+    }
+    // A file whose tab t holds counts[t] commands of one unit each.
+    QString fileWithCounts(const QString& name, const std::vector<int>& counts) {
+        QStringList lines;
+        for (std::size_t t = 0; t < counts.size(); ++t) {
+            lines << QStringLiteral("0,Tab %1").arg(t);
+            for (int c = 0; c < counts[t]; ++c) lines << QStringLiteral("1,Q%1.%2").arg(t).arg(c) << "3,m (m),1";
+        }
+        return folder.writeLines(name, lines);
+    }
+
+    test::TempFolder folder;
+    ui::RecordingDialogs dialogs;
+    Application app{dialogs};
+    int ends = 0;
+
+private:
+    QString m_previous;
+};
+
+TEST_F(MainWindowTest, StartUpWithoutDataFileShowsErrorAndNoButton) {
+    app.Main();
+    EXPECT_EQ(dialogs.messages, QStringList({"Error No.53\r\nFile \"zephal.zep\" not found!"}));
+    EXPECT_EQ(main().windowTitle(), "ZEPHAL");
+    EXPECT_EQ(main().Command1.size(), 201u);
+    EXPECT_EQ(shownButtons(), 0);
+    EXPECT_EQ(main().SSTab1->count(), 10);
+    EXPECT_EQ(main().SSTab1->tabText(0), "Unit 1");
+    EXPECT_EQ(button(1)->text(), "Command 1");
+    EXPECT_EQ(ui::geometryTw(button(21)).topLeft(), QPoint(200, 540));
+    EXPECT_EQ(ui::geometryTw(button(40)).top(), 540 * 20);
+    EXPECT_EQ(ui::windowHeightTw(&main()), 7000);
+    EXPECT_EQ(ui::geometryTw(main().SSTab1).height(), 5940);
+    const AppState& s = app.state();
+    EXPECT_EQ(s.Tmax, 10);
+    EXPECT_EQ(s.PlotColor, 255u);
+    EXPECT_EQ(s.RotSpeed, 100);
+    EXPECT_EQ(s.tables.tabCount(), 10);
+}
+
+TEST_F(MainWindowTest, StartUpReadsTheShippedFile) {
+    QFile::copy(test::shippedDataFile(), folder.path("zephal.zep"));
+    app.Main();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    EXPECT_EQ(main().windowTitle(), "ZEPHAL : zephal.zep");
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_GT(shownTabs(), 0);
+    EXPECT_EQ(main().SSTab1->tabText(0), app.state().tables.TabItems(0).Name);
+    EXPECT_EQ(button(1)->text(), app.state().tables.CommandItems(0, 0).Name);
+    EXPECT_FALSE(button(1)->isHidden());
+}
+
+TEST_F(MainWindowTest, LayoutOfFiveTabsWithFourteenCommands) {
+    app.Main();
+    main().SetData(fileWithCounts("five.zep", {3, 14, 1, 2, 5}));
+    EXPECT_EQ(ui::windowWidthTw(&main()), 5000);
+    EXPECT_EQ(ui::windowHeightTw(&main()), 9160);
+    EXPECT_EQ(ui::geometryTw(main().SSTab1), QRect(90, 510, 4820, 8100));
+    EXPECT_EQ(ui::geometryTw(button(20 + 14)).top(), 7560);
+    EXPECT_EQ(ui::geometryTw(button(20 + 14)).width(), 4330);
+    EXPECT_EQ(shownTabs(), 5);
+    EXPECT_EQ(shownButtons(), 25);
+    EXPECT_EQ(main().SSTab1->tabText(1), "Tab 1");
+    EXPECT_EQ(main().SSTab1->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, EmptyTabIsHiddenAndExtraButtonsOfAnEarlierFileToo) {
+    app.Main();
+    main().SetData(fileWithCounts("a.zep", {4, 2}));
+    main().SetData(fileWithCounts("b.zep", {2, 0, 3}));
+    EXPECT_TRUE(main().SSTab1->isTabVisible(0));
+    EXPECT_FALSE(main().SSTab1->isTabVisible(1));
+    EXPECT_TRUE(main().SSTab1->isTabVisible(2));
+    EXPECT_FALSE(button(2)->isHidden());
+    EXPECT_TRUE(button(3)->isHidden());
+    EXPECT_EQ(ui::windowWidthTw(&main()), 3400);
+}
+
+TEST_F(MainWindowTest, FailedReadKeepsTheLayout) {
+    app.Main();
+    main().SetData(fileWithCounts("a.zep", {4}));
+    main().SetData(folder.writeLines("bad.zep", {"0,X", "1,Y", "9,z"}));
+    EXPECT_EQ(main().windowTitle(), "ZEPHAL : bad.zep");
+    EXPECT_EQ(button(1)->text(), "Q0.0");
+    EXPECT_FALSE(button(4)->isHidden());
+    EXPECT_EQ(app.state().tables.CommandItems(0, 0).Name, "Y");
+}
+
+TEST_F(MainWindowTest, TwelveTabRecordsLayOutTheFirstTen) {
+    app.Main();
+    main().SetData(fileWithCounts("twelve.zep", std::vector<int>(12, 1)));
+    EXPECT_EQ(dialogs.messages.size(), 3);  // the start-up 53, then two tab messages
+    EXPECT_EQ(shownTabs(), 10);
+    EXPECT_EQ(ui::windowWidthTw(&main()), 9000);
+}
+
+TEST_F(MainWindowTest, TabsBeyondTenGetButtonsWhenTheMaximumAllows) {
+    app.Main();
+    app.state().Tmax = 12;
+    app.state().tables.resizeKeepingContents(12);
+    main().SetData(fileWithCounts("twelve.zep", std::vector<int>(12, 2)));
+    ASSERT_GE(main().Command1.size(), 241u);
+    EXPECT_EQ(button(20 * 11 + 2)->text(), "Q11.1");
+    EXPECT_FALSE(button(20 * 11 + 2)->isHidden());
+    EXPECT_EQ(shownTabs(), 12);
+}
+
+TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing) {
+    app.Main();
+    main().SetData(fileWithCounts("a.zep", {4}));
+    dialogs.messages.clear();
+    main().Toolbar1_ButtonClick(1);
+    EXPECT_EQ(dialogs.filtersAsked, QStringList({"Zephal Format(*.zep)|*.zep|"}));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(main().windowTitle(), "ZEPHAL : a.zep");
+    EXPECT_EQ(app.state().tables.TabItems(0).Count, 4);
+}
+
+TEST_F(MainWindowTest, ChosenFileIsRead) {
+    app.Main();
+    dialogs.fileAnswers.push_back(fileWithCounts("b.zep", {1, 1}));
+    main().Toolbar1_ButtonClick(1);
+    EXPECT_EQ(main().windowTitle(), "ZEPHAL : b.zep");
+    EXPECT_EQ(shownTabs(), 2);
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgram) {
+    app.Main();
+    app.setting().show();
+    main().close();
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(app.ended());
+    EXPECT_FALSE(app.setting().isVisible());
+}
+
+TEST(FileFilter, PipeFilterInQtForm) {
+    EXPECT_EQ(ui::qtFileFilter("Zephal Format(*.zep)|*.zep|"), "Zephal Format(*.zep)");
+    EXPECT_EQ(ui::qtFileFilter("Text|*.txt|All|*.*"), "Text (*.txt);;All (*.*)");
+}
+
+}  // namespace
+}  // namespace zephal
