@@ -4,6 +4,10 @@
 #include <QWidget>
 
 #include "app/main_window.h"
+#include "chart/chart_window.h"
+#include "convert/conversion_window.h"
+#include "help/about_window.h"
+#include "settings/chart_settings_window.h"
 #include "settings/setting_window.h"
 
 namespace zephal {
@@ -12,7 +16,9 @@ Application::Application(ui::Dialogs& dialogs) : m_dialogs(dialogs) {
     onEnd = [] { QCoreApplication::exit(0); };
 }
 
-Application::~Application() = default;
+Application::~Application() {
+    for (const auto& window : m_conversionWindows) delete window.data();
+}
 
 Form1& Application::form1() {
     return m_form1.get([this] { return new Form1(*this); });
@@ -23,6 +29,37 @@ Setting& Application::setting() {
 }
 
 Setting* Application::settingLoaded() const { return m_setting.loaded(); }
+
+Form3& Application::form3() {
+    return m_form3.get([this] { return new Form3(*this); });
+}
+
+Form3* Application::form3Loaded() const { return m_form3.loaded(); }
+
+Chart1& Application::chart1() {
+    return m_chart1.get([this] { return new Chart1(*this); });
+}
+
+Chart1* Application::chart1Loaded() const { return m_chart1.loaded(); }
+
+frmAbout& Application::about() {
+    return m_about.get([this] { return new frmAbout(*this); });
+}
+
+frmAbout* Application::aboutLoaded() const { return m_about.loaded(); }
+
+void Application::registerConversionWindow(Form2* window) {
+    std::erase_if(m_conversionWindows, [](const QPointer<Form2>& w) { return w.isNull(); });
+    m_conversionWindows.emplace_back(window);
+}
+
+std::vector<Form2*> Application::conversionWindows() const {
+    std::vector<Form2*> windows;
+    for (const auto& window : m_conversionWindows) {
+        if (window) windows.push_back(window.data());
+    }
+    return windows;
+}
 
 void Application::Main() {
     Form1& main = form1();

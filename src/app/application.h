@@ -3,7 +3,9 @@
 // hands those windows out (creating and loading them on first touch), and runs the start-up.
 // A test makes a fresh Application and gets a fresh program.
 
+#include <QPointer>
 #include <functional>
+#include <vector>
 
 #include "app/app_state.h"
 #include "ui/window.h"
@@ -14,7 +16,11 @@ namespace ui {
 class Dialogs;
 }
 class Form1;
+class Form2;
+class Form3;
+class Chart1;
 class Setting;
+class frmAbout;
 
 inline const QString kDefaultDataFile = QStringLiteral("zephal.zep");
 
@@ -28,9 +34,21 @@ public:
     AppState& state() { return m_state; }
     ui::Dialogs& dialogs() { return m_dialogs; }
 
+    // The windows that exist at most once: created hidden and loaded on first touch, and again
+    // after their close box unloaded them. The ...Loaded() forms never load.
     Form1& form1();
     Setting& setting();
     Setting* settingLoaded() const;
+    Form3& form3();
+    Form3* form3Loaded() const;
+    Chart1& chart1();
+    Chart1* chart1Loaded() const;
+    frmAbout& about();
+    frmAbout* aboutLoaded() const;
+
+    // Conversion windows, any number, each registered when it is created.
+    void registerConversionWindow(Form2* window);
+    std::vector<Form2*> conversionWindows() const;
 
     // Start-up, in order: show the main window (it loads), build the grid, apply the display
     // settings, read the default data file.
@@ -46,6 +64,10 @@ private:
     AppState m_state;
     ui::Dialogs& m_dialogs;
     bool m_ended = false;
+    std::vector<QPointer<Form2>> m_conversionWindows;
+    ui::WindowSlot<frmAbout> m_about;
+    ui::WindowSlot<Form3> m_form3;
+    ui::WindowSlot<Chart1> m_chart1;
     ui::WindowSlot<Setting> m_setting;
     ui::WindowSlot<Form1> m_form1;
 };
