@@ -1,9 +1,8 @@
 #include "convert/number_text.h"
 
-#include <cfloat>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -54,31 +53,66 @@ struct Scan {
     double value = 0;
 };
 
+// Parses the accepted ASCII text without the C library's locale.
+double parseAscii(const char* begin, const char* end) {
+    if (begin != end && *begin == '+') ++begin;
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone out of range: overflow is infinite, underflow zero.
+        const bool negative = begin != end && *begin == '-';
+        const char* e = std::find_if(begin, end, [](char c) { return c == 'e' || c == 'E'; });
+        const bool tiny = e != end && e + 1 != end && e[1] == '-';
+        const double magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        return negative ? -magnitude : magnitude;
+    }
+    (void)ptr;
+    return value;
+}
+
 Scan scanDecimal(QStringView s) {
-    std::string ascii;
-    ascii.reserve(32);
+    // Most numbers fit the small buffer; a longer run of digits goes to the heap.
+    char small[64];
+    std::string large;
+    qsizetype used = 0;
+    auto put = [&](char c) {
+        if (used < qsizetype(sizeof small)) {
+            small[used] = c;
+        } else {
+            if (large.empty()) large.assign(small, sizeof small);
+            large += c;
+        }
+        ++used;
+    };
     qsizetype i = 0;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) ascii += char(s[i++].unicode());
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) put(char(s[i++].unicode()));
     qsizetype mantissaDigits = 0;
-    while (i < s.size() && isDigit(s[i])) ascii += char(s[i++].unicode()), ++mantissaDigits;
+    while (i < s.size() && isDigit(s[i])) {
+        put(char(s[i++].unicode()));
+        ++mantissaDigits;
+    }
     if (i < s.size() && s[i] == u'.') {
-        ascii += '.';
+        put('.');
         ++i;
-        while (i < s.size() && isDigit(s[i])) ascii += char(s[i++].unicode()), ++mantissaDigits;
+        while (i < s.size() && isDigit(s[i])) {
+            put(char(s[i++].unicode()));
+            ++mantissaDigits;
+        }
     }
     if (mantissaDigits == 0) return {};
     if (i < s.size() && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
         qsizetype j = i + 1;
-        std::string exponent = "e";
-        if (j < s.size() && (s[j] == u'+' || s[j] == u'-')) exponent += char(s[j++].unicode());
-        const qsizetype start = j;
-        while (j < s.size() && isDigit(s[j])) exponent += char(s[j++].unicode());
-        if (j > start) {
-            ascii += exponent;
+        if (j < s.size() && (s[j] == u'+' || s[j] == u'-')) ++j;
+        const qsizetype digits = j;
+        while (j < s.size() && isDigit(s[j])) ++j;
+        if (j > digits) {
+            put('e');
+            for (qsizetype k = i + 1; k < j; ++k) put(char(s[k].unicode()));
             i = j;
         }
     }
-    return {i, std::strtod(ascii.c_str(), nullptr)};
+    const char* text = large.empty() ? small : large.data();
+    return {i, parseAscii(text, text + used)};
 }
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
@@ -87,9 +121,14 @@ QString writeG(double value, int digits) {
     if (value == 0) return QStringLiteral("0");  // also folds -0
     if (std::isnan(value)) return QStringLiteral("NaN");
     if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
+    // printf's %.*G in the C locale whatever the user's locale: "1.234568E+07", "1E-05".
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
-    return QString::fromLatin1(buffer);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    for (char* p = buffer; p != result.ptr; ++p) {
+        if (*p == 'e') *p = 'E';
+    }
+    return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 }  // namespace

@@ -180,7 +180,8 @@ bool isUtf8File(int fd, bool& utf8) {
 }
 
 struct Fields {
-    QString f1, f2, f3;
+    QStringView f1;  // every line supplies it; it views the current line
+    QString f2, f3;
 
     // Splits at the first and second comma; text after a third comma is dropped. A field that
     // the line does not supply keeps its earlier value.
@@ -190,7 +191,7 @@ struct Fields {
             f1 = line;
             return;
         }
-        f1 = line.left(c1);
+        f1 = QStringView(line).left(c1);
         const qsizetype c2 = line.indexOf(u',', c1 + 1);
         if (c2 < 0) {
             f2 = line.mid(c1 + 1);
@@ -237,7 +238,9 @@ public:
 private:
     // Handles one record; kNoError or the error number that ends the read.
     int record() {
-        const auto type = number::toInt16(m_fields.f1);
+        const std::optional<double> value = number::readStrict(m_fields.f1);
+        if (!value) return kErrTypeMismatch;
+        const auto type = number::toInt16(*value);
         if (!type.ok()) return type.error;
         switch (type.value) {
         case 0:
@@ -246,7 +249,7 @@ private:
             return commandRecord();
         case 2:
         case 3:
-            return functionRecord();
+            return functionRecord(*value == 3.0);
         default:
             return kErrBadType;
         }
@@ -287,7 +290,8 @@ private:
         return kNoError;
     }
 
-    int functionRecord() {
+    // isBase: the type field's value is exactly 3 (2.6 rounds to type 3 but marks nothing).
+    int functionRecord(bool isBase) {
         if (!m_state.tables.hasTab(m_tab)) return kErrSubscript;
         CommandItem& command = m_state.tables.CommandItems(m_command, m_tab);
         const int f = command.Count;
@@ -296,7 +300,7 @@ private:
                                QStringLiteral(" is over 20."));
             return kNoError;
         }
-        if (number::readStrict(m_fields.f1) == 3.0) command.BaseIndex = static_cast<std::int16_t>(f);
+        if (isBase) command.BaseIndex = static_cast<std::int16_t>(f);
         FunctionItem& item = m_state.tables.FunctionItems(m_command, f, m_tab);
         item.Name = m_fields.f2;
         const auto factor = number::toSingle(m_fields.f3);
