@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace zephal::number {
 namespace {
@@ -53,21 +58,17 @@ struct Scan {
     double value = 0;
 };
 
-// Parses the accepted ASCII text without the C library's locale.
+// Parses the accepted ASCII text (NUL-terminated) the same in every locale.
 double parseAscii(const char* begin, const char* end) {
     if (begin != end && *begin == '+') ++begin;
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone out of range: overflow is infinite, underflow zero.
-        const bool negative = begin != end && *begin == '-';
-        const char* e = std::find_if(begin, end, [](char c) { return c == 'e' || c == 'E'; });
-        const bool tiny = e != end && e + 1 != end && e[1] == '-';
-        const double magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-        return negative ? -magnitude : magnitude;
+    if (std::from_chars(begin, end, value, std::chars_format::general).ec == std::errc()) {
+        return value;
     }
-    (void)ptr;
-    return value;
+    // Out of range: strtod in the C locale gives infinity for an overflow and the nearest
+    // denormal (or zero) for an underflow, where from_chars gives up.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return strtod_l(begin, nullptr, cLocale);
 }
 
 Scan scanDecimal(QStringView s) {
@@ -111,8 +112,9 @@ Scan scanDecimal(QStringView s) {
             i = j;
         }
     }
+    put('\0');
     const char* text = large.empty() ? small : large.data();
-    return {i, parseAscii(text, text + used)};
+    return {i, parseAscii(text, text + used - 1)};
 }
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
@@ -123,8 +125,18 @@ QString writeG(double value, int digits) {
     if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
     // printf's %.*G in the C locale whatever the user's locale: "1.234568E+07", "1E-05".
     char buffer[64];
-    const auto result =
+    auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    *result.ptr = '\0';
+    if (std::isinf(parseAscii(buffer, result.ptr))) {
+        // Rounding the largest values up would pass the top of the range; cut the last digit
+        // instead, so that every text written reads back.
+        result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                               std::chars_format::scientific, digits);
+        char* e = std::find(buffer, result.ptr, 'e');
+        std::memmove(e - 1, e, std::size_t(result.ptr - e));
+        --result.ptr;
+    }
     for (char* p = buffer; p != result.ptr; ++p) {
         if (*p == 'e') *p = 'E';
     }
@@ -200,5 +212,40 @@ Converted<float> toSingle(QStringView text) {
 QString writeSingle(float value) { return writeG(static_cast<double>(value), 7); }
 
 QString writeDouble(double value) { return writeG(value, 15); }
+
+QString writeScientific3(double value) {
+    if (std::isnan(value)) return QStringLiteral("NaN");
+    if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");
+    if (value == 0) return QStringLiteral("0.000e+00");
+    // "d.dddddddddddddde+XX": the 15 significant digits the value is known by.
+    char buffer[64];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific, 14)
+                          .ptr;
+    const std::string_view form(buffer, std::size_t(end - buffer));
+    const std::size_t e = form.find('e');
+    const std::string digits = std::string(form.substr(0, 1)) + std::string(form.substr(2, e - 2));
+    int exponent = std::stoi(std::string(form.substr(e + 1)));
+    std::string kept = digits.substr(0, 4);
+    if (digits[4] >= '5') {
+        int i = 3;
+        while (i >= 0 && kept[std::size_t(i)] == '9') kept[std::size_t(i--)] = '0';
+        if (i < 0) {
+            kept = "1000";
+            ++exponent;
+        } else {
+            ++kept[std::size_t(i)];
+        }
+    }
+    std::string text = value < 0 ? "-" : "";
+    text += kept[0];
+    text += '.';
+    text += kept.substr(1);
+    text += exponent < 0 ? "e-" : "e+";
+    const std::string power = std::to_string(std::abs(exponent));
+    if (power.size() < 2) text += '0';
+    text += power;
+    return QString::fromLatin1(text);
+}
 
 }  // namespace zephal::number

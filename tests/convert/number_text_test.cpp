@@ -74,3 +74,19 @@ TEST(WriteDouble, FifteenSignificantDigits) {
 
 }  // namespace
 }  // namespace zephal::number
+
+namespace zephal::number {
+namespace {
+
+TEST(NumberText, ExtremesReadBack) {
+    // The largest double written to 15 digits would round past the range; it is cut instead.
+    EXPECT_EQ(writeDouble(-DBL_MAX), "-1.79769313486231E+308");
+    EXPECT_TRUE(std::isfinite(readLenient(writeDouble(DBL_MAX))));
+    // Denormals read as denormals, not as zero.
+    EXPECT_EQ(readLenient(u"4.94065645841247E-324"), 4.94065645841247E-324);
+    EXPECT_EQ(readLenient(u"1E-400"), 0.0);
+    EXPECT_EQ(readLenient(u"-1E400"), -HUGE_VAL);
+}
+
+}  // namespace
+}  // namespace zephal::number
