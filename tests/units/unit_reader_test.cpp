@@ -272,6 +272,38 @@ TEST_F(ReaderTest, Utf8WithByteOrderMarkAndCodePage932) {
     EXPECT_EQ(t().FunctionItems(0, 0, 0).Name, QString::fromUtf8("ﾒｶﾞ (MPa)"));
 }
 
+// A file written on a Japanese Windows system, byte by byte as that code page stores it, so the
+// test does not lean on the decoder it checks. It holds what such unit files do: half-width
+// katakana, the half-width middle dot, the unit signs of the code page's own extension (㎡ ㎏),
+// its full-width minus, ℃, and kanji whose second byte is a backslash (構 is 8D 5C).
+TEST_F(ReaderTest, CodePage932FileShowsItsOwnCharacters) {
+    const QByteArray cp932 =
+        "# \x8d\x5c\x91\xa2\r\n"                                      // # 構造
+        "0,\x8d\x5c\x91\xa2\x81\x7c\x89\xd7\x8f\x64\r\n"              // 0,構造－荷重
+        "1,\x8b\xc8\x82\xb0\xd3\xb0\xd2\xdd\xc4\r\n"                  // 1,曲げﾓｰﾒﾝﾄ
+        "3,\xb7\xdb\xc6\xad\xb0\xc4\xdd\xd2\xb0\xc4\xd9 (kN\xa5m),1\r\n"  // ｷﾛﾆｭｰﾄﾝﾒｰﾄﾙ (kN･m)
+        "1,\x89\x9e\x97\xcd\r\n"                                      // 1,応力
+        "2,\xb7\xdb\xc6\xad\xb0\xc4\xdd\x96\x88\x95\xbd\x95\xfb\xd2\xb0\xc4\xd9"
+        " (kN/\x87\x75),1000\r\n"                                     // ｷﾛﾆｭｰﾄﾝ毎平方ﾒｰﾄﾙ (kN/㎡)
+        "3,\x8f\x64\x97\xca (\x87\x73),1\r\n"                         // 重量 (㎏)
+        "1,\x89\xb7\x93\x78\x8d\xb7\r\n"                              // 1,温度差
+        "3,\x93\x78 (\x81\x8e),1\r\n";                                // 度 (℃)
+    const auto r = read(folder.write("cp932.zep", cp932));
+    EXPECT_TRUE(r.layout);
+    EXPECT_TRUE(recorder.messages.isEmpty());
+    EXPECT_EQ(t().TabItems(0).Name, QString::fromUtf8("構造－荷重"));
+    EXPECT_EQ(t().TabItems(0).Name[2], QChar(0xFF0D));  // the code page's minus, not U+2212
+    EXPECT_EQ(t().CommandItems(0, 0).Name, QString::fromUtf8("曲げﾓｰﾒﾝﾄ"));
+    EXPECT_EQ(t().FunctionItems(0, 0, 0).Name, QString::fromUtf8("ｷﾛﾆｭｰﾄﾝﾒｰﾄﾙ (kN･m)"));
+    EXPECT_EQ(t().CommandItems(1, 0).Name, QString::fromUtf8("応力"));
+    EXPECT_EQ(t().FunctionItems(1, 0, 0).Name, QString::fromUtf8("ｷﾛﾆｭｰﾄﾝ毎平方ﾒｰﾄﾙ (kN/㎡)"));
+    EXPECT_EQ(t().FunctionItems(1, 0, 0).Factor, 1000.0f);
+    EXPECT_EQ(t().FunctionItems(1, 1, 0).Name, QString::fromUtf8("重量 (㎏)"));
+    EXPECT_EQ(t().CommandItems(1, 0).BaseIndex, 1);
+    EXPECT_EQ(t().CommandItems(2, 0).Name, QString::fromUtf8("温度差"));
+    EXPECT_EQ(t().FunctionItems(2, 0, 0).Name, QString::fromUtf8("度 (℃)"));
+}
+
 TEST_F(ReaderTest, HostileBytesNeverCrash) {
     QByteArray noise;
     quint32 x = 12345;

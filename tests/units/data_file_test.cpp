@@ -1,0 +1,274 @@
+// The unit data file that ships with the program, read with the real reader: it must load
+// without a message, and its factors must agree with the exact definitions of the units.
+
+#include <QFile>
+#include <QStringDecoder>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <optional>
+
+#include "convert/number_text.h"
+#include "support.h"
+#include "units/unit_reader.h"
+
+namespace zephal::units {
+namespace {
+
+constexpr double kLbf = 0.45359237 * 9.80665;  // N
+constexpr double kInch = 0.0254;                // m
+constexpr double kFoot = 0.3048;                // m
+constexpr double kBtu = 1055.05585262;          // J
+constexpr double kDegF = 5.0 / 9.0;             // K, as an interval
+
+// The symbol a conversion window shows beside each result: the text between the parentheses.
+QString symbolOf(const QString& item) {
+    const qsizetype open = item.indexOf(u'(');
+    const qsizetype close = item.indexOf(u')');
+    return open < 0 || close < open ? QString() : item.mid(open + 1, close - open - 1);
+}
+
+// A factor as the conversion arithmetic sees it: widened through its 7-digit text.
+double widen(float factor) { return number::readStrict(number::writeSingle(factor)).value_or(NAN); }
+
+class ShippedDataFile : public ::testing::Test {
+protected:
+    ShippedDataFile() {
+        state.Tmax = 10;
+        state.ResetTables();
+        const ReaderHost host{[](const QString&) {}, [this](const QString& m) { messages << m; },
+                              [] { return true; }};
+        result = SetData(test::shippedDataFile(), state, host);
+    }
+
+    const UnitTables& t() const { return state.tables; }
+    int tabs() const { return state.UTn; }
+
+    struct Command {
+        int tab = -1, command = -1;
+    };
+    std::optional<Command> find(const QString& caption) const {
+        for (int tab = 0; tab < tabs(); ++tab) {
+            for (int c = 0; c < t().TabItems(tab).Count; ++c) {
+                if (t().CommandItems(c, tab).Name == caption) return Command{tab, c};
+            }
+        }
+        return std::nullopt;
+    }
+    // The factor of the unit with this symbol in the quantity with this caption.
+    std::optional<double> factor(const QString& caption, const QString& symbol) const {
+        const auto command = find(caption);
+        if (!command) return std::nullopt;
+        for (int i = 0; i < t().CommandItems(command->command, command->tab).Count; ++i) {
+            const FunctionItem& item = t().FunctionItems(command->command, i, command->tab);
+            if (symbolOf(item.Name) == symbol) return widen(item.Factor);
+        }
+        return std::nullopt;
+    }
+
+    AppState state;
+    QStringList messages;
+    ReadResult result;
+};
+
+TEST_F(ShippedDataFile, LoadsWithoutAMessageWithinTheLimits) {
+    EXPECT_TRUE(result.layout);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_GE(tabs(), 1);
+    EXPECT_LE(tabs(), 10);
+    for (int tab = 0; tab < tabs(); ++tab) {
+        // A tab without quantities would be hidden, which is never what the file means.
+        EXPECT_GE(t().TabItems(tab).Count, 1) << t().TabItems(tab).Name.toStdString();
+        EXPECT_LE(t().TabItems(tab).Count, kCommandsPerTab);
+    }
+}
+
+TEST_F(ShippedDataFile, EveryQuantityHasABaseOfFactorOneAndDistinctReadableSymbols) {
+    for (int tab = 0; tab < tabs(); ++tab) {
+        for (int c = 0; c < t().TabItems(tab).Count; ++c) {
+            const CommandItem& command = t().CommandItems(c, tab);
+            SCOPED_TRACE(command.Name.toStdString());
+            ASSERT_GE(command.Count, 2);
+            ASSERT_LE(command.Count, kFunctionsPerCommand);
+            ASSERT_GE(command.BaseIndex, 0);
+            ASSERT_LT(command.BaseIndex, command.Count);
+            EXPECT_EQ(t().FunctionItems(c, command.BaseIndex, tab).Factor, 1.0f);
+            QStringList symbols;
+            for (int i = 0; i < command.Count; ++i) {
+                const FunctionItem& item = t().FunctionItems(c, i, tab);
+                SCOPED_TRACE(item.Name.toStdString());
+                // "Long name (symbol)", with nothing after the symbol and no bracket inside it:
+                // the window cuts the symbol at the first ")".
+                EXPECT_EQ(item.Name.count(u'('), 1);
+                EXPECT_EQ(item.Name.count(u')'), 1);
+                EXPECT_TRUE(item.Name.endsWith(u')'));
+                EXPECT_TRUE(item.Name.contains(QStringLiteral(" (")));
+                const QString symbol = symbolOf(item.Name);
+                EXPECT_FALSE(symbol.trimmed().isEmpty());
+                EXPECT_FALSE(symbols.contains(symbol)) << "symbol used twice";
+                symbols << symbol;
+                EXPECT_TRUE(std::isfinite(item.Factor) && item.Factor > 0);
+            }
+        }
+    }
+}
+
+// The file as written: UTF-8 with CR LF line ends, each quantity marking exactly one base
+// unit, and no factor written with more digits than a single keeps (they would be lost
+// silently, and the factor would not be the one the file shows).
+TEST_F(ShippedDataFile, RecordsAsWritten) {
+    QFile file(test::shippedDataFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    ASSERT_FALSE(utf8.hasError());
+
+    QString command;
+    int bases = 0;
+    const auto endCommand = [&] {
+        if (!command.isEmpty()) {
+            EXPECT_EQ(bases, 1) << command.toStdString();
+        }
+        bases = 0;
+    };
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        if (line.isEmpty() || line.contains(u'#') || line.contains(u'\'')) continue;
+        const QStringList fields = line.split(u',');
+        if (fields[0] == u'1') {
+            endCommand();
+            command = fields.value(1);
+        } else if (fields[0] == u'2' || fields[0] == u'3') {
+            ASSERT_EQ(fields.size(), 3) << line.toStdString();
+            if (fields[0] == u'3') ++bases;
+            const auto written = number::readStrict(fields[2]);
+            const auto single = number::toSingle(fields[2]);
+            ASSERT_TRUE(written && single.ok()) << line.toStdString();
+            EXPECT_EQ(widen(single.value), *written) << line.toStdString();
+        }
+    }
+    endCommand();
+}
+
+// Each definition converted as a conversion window does it: 1 `from` is
+// factor(to) / factor(from) `to`. A factor holds 7 significant digits, so against its base
+// (or a unit whose factor is exact) it reproduces the definition to half a unit of the 7th
+// digit, relative.
+TEST_F(ShippedDataFile, ExactDefinitionsComeOutToSevenSignificantDigits) {
+    const struct {
+        const char* quantity;
+        const char* from;
+        const char* to;
+        double value;
+    } definitions[] = {
+        {"Length", "ft", "m", 0.3048},
+        {"Length", "in", "mm", 25.4},
+        {"Length", "mi", "km", 1.609344},
+        {"Force", "lbf", "N", kLbf},
+        {"Force", "kgf", "N", 9.80665},
+        {"Force", "kip", "N", 1000 * kLbf},
+        {"Force", "tf", "kN", 9.80665},
+        {"Stress / pressure / modulus", "psi", "Pa", kLbf / (kInch * kInch)},
+        {"Stress / pressure / modulus", "ksi", "MPa", kLbf / (kInch * kInch) / 1000},
+        {"Stress / pressure / modulus", "kgf/cm^2", "MPa", 0.0980665},
+        {"Surface load", "psf", "kN/m^2", kLbf / (kFoot * kFoot) / 1000},
+        {"Moment", "kip･ft", "kN･m", kLbf * kFoot},
+        {"Moment", "lbf･in", "N･mm", kLbf * 25.4},
+        {"Mass", "lb", "kg", 0.45359237},
+        {"Mass", "lbf･s^2/ft", "kg", kLbf / kFoot},
+        {"Density", "lb/ft^3", "kg/m^3", 0.45359237 / (kFoot * kFoot * kFoot)},
+        {"Unit weight", "lbf/ft^3", "kN/m^3", kLbf / (kFoot * kFoot * kFoot) / 1000},
+        {"Rotation angle", "°", "rad", std::numbers::pi / 180},
+        {"Rotation speed", "rpm", "rad/s", std::numbers::pi / 30},
+        {"Temperature difference", "°F", "K", kDegF},
+        {"Energy", "Btu", "J", kBtu},
+        {"Energy", "cal", "J", 4.184},
+        {"Power", "hp", "W", 550 * kFoot * kLbf},
+        {"Heat flow", "Btu/h", "W", kBtu / 3600},
+        {"Thermal conductivity", "Btu/h･ft･°F", "W/m･K", kBtu / 3600 / kFoot / kDegF},
+        {"Surface coefficient", "Btu/h･ft^2･°F", "W/m^2･K", kBtu / 3600 / (kFoot * kFoot) / kDegF},
+        {"Specific heat", "Btu/lb･°F", "J/kg･K", kBtu / 0.45359237 / kDegF},
+        {"Dynamic viscosity", "cP", "Pa･s", 0.001},
+        {"Kinematic viscosity", "ft^2/s", "m^2/s", kFoot * kFoot},
+    };
+    for (const auto& d : definitions) {
+        SCOPED_TRACE(std::string(d.quantity) + ": 1 " + d.from + " in " + d.to);
+        const auto from = factor(QString::fromUtf8(d.quantity), QString::fromUtf8(d.from));
+        const auto to = factor(QString::fromUtf8(d.quantity), QString::fromUtf8(d.to));
+        ASSERT_TRUE(from && to);
+        EXPECT_NEAR(*to / *from, d.value, 5e-7 * d.value);
+    }
+}
+
+// The factor of a unit relative to its base is its exact value correctly rounded to 7
+// significant digits: off by no more than half a unit of the 7th digit.
+TEST_F(ShippedDataFile, FactorsAreCorrectlyRoundedFromTheirDefinitions) {
+    const struct {
+        const char* quantity;
+        const char* unit;
+        double exact;  // units of this kind in one base unit
+    } factors[] = {
+        {"Length", "ft", 1 / kFoot},
+        {"Length", "mi", 1 / 1609.344},
+        {"Force", "lbf", 1000 / kLbf},
+        {"Force", "kgf", 1000 / 9.80665},
+        {"Stress / pressure / modulus", "psi", 1e6 * kInch * kInch / kLbf},
+        {"Stress / pressure / modulus", "kgf/cm^2", 1e6 / 98066.5},
+        {"Moment", "kip･ft", 1 / (kLbf * kFoot)},
+        {"Mass", "lbf･s^2/in", kInch / kLbf},
+        {"Density", "lbf･s^2/in^4", std::pow(kInch, 4) / kLbf},
+        {"Rotation angle", "″", 648000 / std::numbers::pi},
+        {"Energy", "kcal", 1 / 4184.0},
+        {"Power", "PS", 1 / (75 * 9.80665)},
+        {"Heat flow", "kcal/h", 3600 / 4184.0},
+        {"Thermal conductivity", "Btu･in/h･ft^2･°F", 3600 * kFoot * kFoot * kDegF / (kBtu * kInch)},
+        {"Thermal expansion coefficient", "10^-6/°F", 1e6 * kDegF},
+        {"Time", "yr", 1 / (365 * 86400.0)},
+    };
+    for (const auto& f : factors) {
+        SCOPED_TRACE(std::string(f.quantity) + ": " + f.unit);
+        const auto stored = factor(QString::fromUtf8(f.quantity), QString::fromUtf8(f.unit));
+        ASSERT_TRUE(stored);
+        const double halfUnit = 0.5 * std::pow(10.0, std::floor(std::log10(f.exact)) - 6);
+        EXPECT_NEAR(*stored, f.exact, halfUnit * (1 + 1e-9));
+    }
+}
+
+// The help window's table of consistent unit systems names these quantities and, for each,
+// the unit of every system in it; the file must offer them all.
+TEST_F(ShippedDataFile, OffersTheQuantitiesAndUnitsOfTheHelpTable) {
+    const struct {
+        const char* quantity;
+        std::initializer_list<const char*> units;
+    } table[] = {
+        {"Length", {"m", "mm", "ft", "in"}},
+        {"Force", {"N", "kgf", "lbf"}},
+        {"Moment", {"N･m", "kgf･m", "N･mm", "lbf･ft", "lbf･in"}},
+        {"Stress / pressure / modulus", {"N/m^2", "kgf/m^2", "N/mm^2", "psf", "psi"}},
+        {"Density", {"kg/m^3", "kgf･s^2/m^4", "t/mm^3", "lbf･s^2/ft^4", "lbf･s^2/in^4"}},
+        {"Mass", {"kg", "kgf･s^2/m", "t", "lbf･s^2/ft", "lbf･s^2/in"}},
+        {"Stiffness", {"N/m", "kgf/m", "N/mm", "lbf/ft", "lbf/in"}},
+        {"Rotation angle", {"rad"}},
+        {"Rotation stiffness", {"N･m/rad", "kgf･m/rad", "N･mm/rad", "lbf･ft/rad", "lbf･in/rad"}},
+        {"Rotation speed", {"rad/s"}},
+        {"Temperature difference", {"K", "℃", "°F"}},
+        {"Heat flow", {"W", "cal/s", "Btu/s"}},
+        {"Thermal conductivity",
+         {"W/m･K", "cal/s･m･℃", "cal/s･mm･℃", "Btu/s･ft･°F", "Btu/s･in･°F"}},
+        {"Surface coefficient",
+         {"W/m^2･K", "cal/s･m^2･℃", "cal/s･mm^2･℃", "Btu/s･ft^2･°F", "Btu/s･in^2･°F"}},
+    };
+    for (const auto& row : table) {
+        ASSERT_TRUE(find(QString::fromUtf8(row.quantity))) << row.quantity;
+        for (const char* unit : row.units) {
+            EXPECT_TRUE(factor(QString::fromUtf8(row.quantity), QString::fromUtf8(unit)))
+                << row.quantity << ": " << unit;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zephal::units
