@@ -1,6 +1,6 @@
 # Zephal unit data file: the tabs, quantities and units that the main window offers.
-# Encoding UTF-8, lines ending in CR LF. Read at start-up from the working folder, and
-# again whenever another file is opened from the toolbar.
+# Encoding UTF-8, lines ending in CR LF. The program reads it at start-up from its working
+# folder; a file of the same form can be opened from the toolbar while it runs.
 #
 # RECORDS - one a line, up to three fields separated by commas: type,name,factor
 #   0,title                  starts a tab of the main window
