@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/application.h"
+#include "ui/app_icon.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication qapp(qtArgc, argv);
     QApplication::setApplicationName(zephal::ui::kApplicationTitle);
     zephal::ui::fonts::registerSubstitutes();
+    QApplication::setWindowIcon(zephal::ui::appIcon());
 
     zephal::ui::QtDialogs dialogs;
     zephal::Application app(dialogs);

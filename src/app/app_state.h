@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/random_numbers.h"
+
 namespace zephal {
 
 inline constexpr int kCommandsPerTab = 20;
@@ -91,6 +93,9 @@ struct AppState {
     // Bounds 0 to n once a conversion window has sent data; empty (unallocated) before.
     std::vector<ValueRef> ChartValues;
     std::vector<std::optional<QString>> ChartUnits;
+
+    // The program's random numbers (the grid's button colours); never seeded.
+    RandomNumbers random;
 
     // Empties the tables and sizes them for Tmax tabs; UTn becomes 0.
     // False (nothing changed) when Tmax is below 1 and no table can be made.

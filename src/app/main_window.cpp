@@ -123,6 +123,10 @@ void Form1::layoutGrid() {
     while (buttonTabs() < filled) {
         if (SSTab1->count() <= buttonTabs()) setTabCount(buttonTabs() + 1);
         buildTabButtons(buttonTabs());
+        // Late buttons get the colour and font the display settings gave the others.
+        for (std::size_t k = Command1.size() - kCommandsPerTab; k < Command1.size(); ++k) {
+            m_app.setting().styleCommandButton(Command1[k]);
+        }
     }
     for (int t = 0; t < g.tabCount && t < SSTab1->count(); ++t) {
         SSTab1->setTabVisible(t, g.tabVisible[static_cast<std::size_t>(t)]);

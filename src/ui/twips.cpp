@@ -88,9 +88,12 @@ void setHeightTw(QWidget* widget, int height) {
 }
 
 void setWindowSizeTw(QWidget* window, int width, int height) {
+    const QSize pixels(std::max(toPixels(width - kFrameWidthTw), 1),
+                       std::max(toPixels(height - kFrameHeightTw), 1));
     window->setProperty(kWindowSize, QSize(width, height));
-    window->resize(std::max(toPixels(width - kFrameWidthTw), 1),
-                   std::max(toPixels(height - kFrameHeightTw), 1));
+    // Resize events are sent from inside resize(): the window's own handler reads these twips.
+    window->setProperty(kWindowApplied, pixels);
+    window->resize(pixels);
     window->setProperty(kWindowApplied, window->size());
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+// The reference texts of the help window, one list item a line. Columns are separated by tab
+// characters; empty items are spacers.
+
+#include <QStringList>
+
+namespace zephal::help {
+
+// Units of five consistent unit systems for structural analysis, with a worked example.
+QStringList unitSystemsTable();
+
+// Notes on length and speed, physical constants and the SI prefixes.
+QStringList notesAndConstants();
+
+}  // namespace zephal::help
