@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "chart/series_builder.h"
 #include "ui/window.h"
 
 namespace zephal {
@@ -32,6 +33,8 @@ public:
     Application& operator=(const Application&) = delete;
 
     AppState& state() { return m_state; }
+    // The chart window's layout switches, kept while the window is closed and reopened.
+    ChartModes& chartModes() { return m_chartModes; }
     ui::Dialogs& dialogs() { return m_dialogs; }
 
     // The windows that exist at most once: created hidden and loaded on first touch, and again
@@ -62,6 +65,7 @@ public:
 
 private:
     AppState m_state;
+    ChartModes m_chartModes;
     ui::Dialogs& m_dialogs;
     bool m_ended = false;
     std::vector<QPointer<Form2>> m_conversionWindows;

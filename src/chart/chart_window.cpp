@@ -1,11 +1,286 @@
 #include "chart/chart_window.h"
 
+#include <QCursor>
+#include <QEvent>
+#include <QResizeEvent>
+#include <cmath>
+
 #include "app/application.h"
+#include "chart/chart_grid.h"
+#include "chart/series_builder.h"
+#include "convert/number_text.h"
+#include "settings/chart_settings_window.h"
+#include "ui/chart_icons.h"
+#include "ui/chart_view.h"
+#include "ui/twips.h"
 
 namespace zephal {
+namespace {
 
-Chart1::Chart1(Application& app) : m_app(app) { setWindowTitle(QStringLiteral("Chart")); }
+// Design client area, and the chart's place in it, in twips.
+constexpr int kClientWidthTw = 7755;
+constexpr int kClientHeightTw = 5640;
+constexpr int kToolbarHeightTw = 420;
+constexpr int kChartLeftTw = 45;
+constexpr int kChartTopTw = 495;
+constexpr int kPlaceholderWidthTw = 2000;
 
-void Chart1::Form_Load() {}
+const QString kSeriesNames[] = {
+    QStringLiteral("Value"),         QStringLiteral("Value (%)"),
+    QStringLiteral("Inverse Value"), QStringLiteral("Inverse Value (%)"),
+    QStringLiteral("Square root"),   QStringLiteral("Square root (%)"),
+};
+
+// The point pop-up's separator between the unit of the largest entry and the bar's label.
+const QString kPercentSeparator = QString(QChar(0xFF65));
+
+}  // namespace
+
+Chart1::Chart1(Application& app) : m_app(app) {
+    setWindowTitle(QStringLiteral("Chart"));
+    setWindowIcon(ui::chartIcon(ui::ChartIcon::Window));
+
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(ui::toPixels(300), ui::toPixels(300)));
+
+    // Button 1 only holds the series list.
+    auto* placeholder = new QWidget(Toolbar1);
+    placeholder->setFixedSize(ui::toPixels(kPlaceholderWidthTw), ui::toPixels(390));
+    Combo1 = new QComboBox(placeholder);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(QStringLiteral("Series"));
+    ui::setGeometryTw(Combo1, {90, 45, 1815, 300});
+    Buttons.assign(7, nullptr);
+    Buttons[1] = Toolbar1->addWidget(placeholder);
+
+    const struct {
+        int index;
+        ui::ChartIcon icon;
+        const char* tip;
+        bool toggles;
+    } buttons[] = {
+        {2, ui::ChartIcon::Bars2D, "2D Chart", false},
+        {3, ui::ChartIcon::Bars3D, "3D chart", false},
+        {4, ui::ChartIcon::Individual, "Logarithm Chart", true},
+        {5, ui::ChartIcon::Logarithm, "Individual Chart with Legend", true},
+        {6, ui::ChartIcon::Settings, "Chart setting", false},
+    };
+    for (const auto& b : buttons) {
+        QAction* action = Toolbar1->addAction(ui::chartIcon(b.icon), QString::fromLatin1(b.tip));
+        action->setToolTip(QString::fromLatin1(b.tip));
+        action->setCheckable(b.toggles);
+        action->setData(b.index);
+        connect(action, &QAction::triggered, this,
+                [this, index = b.index] { Toolbar1_ButtonClick(index); });
+        Buttons[static_cast<std::size_t>(b.index)] = action;
+    }
+
+    MSChart1 = new ui::ChartView(this);
+    MSChart1->setObjectName(QStringLiteral("MSChart1"));
+    MSChart1->grid().setView3d(60, 30);
+    ui::setGeometryTw(MSChart1, {kChartLeftTw, kChartTopTw, 7215, 3075});
+    connect(MSChart1, &ui::ChartView::pointSelected, this,
+            [this](int series, int dataPoint, int mouseFlags) {
+                int cancel = 0;
+                MSChart1_PointSelected(series, dataPoint, mouseFlags, cancel);
+            });
+    connect(MSChart1, &ui::ChartView::mouseDown, this, &Chart1::MSChart1_MouseDown);
+
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &Chart1::Timer1_Timer);
+
+    menu10 = new QMenu(QStringLiteral("menu10"), this);
+    m10.push_back(menu10->addAction(QStringLiteral("m10")));
+
+    menu20 = new QMenu(QStringLiteral("menu20"), this);
+    const char* rotationItems[] = {"Dynamic Rotation", "Perpendicular Rotation",
+                                   "Horizontal Rotation", "Refresh Chart"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = menu20->addAction(QString::fromLatin1(rotationItems[i]));
+        item->setCheckable(i < 3);
+        item->setChecked(i == 1);
+        connect(item, &QAction::triggered, this, [this, i] { m20_Click(i); });
+        m20.push_back(item);
+    }
+
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
+
+    ui::setWindowSizeTw(this, kClientWidthTw + ui::kFrameWidthTw,
+                        kClientHeightTw + ui::kFrameHeightTw);
+    Toolbar1->setGeometry(0, 0, width(), ui::toPixels(kToolbarHeightTw));
+}
+
+Chart1::~Chart1() {
+    Form_Terminate();
+}
+
+ChartModes& Chart1::modes() {
+    return m_app.chartModes();
+}
+const ChartModes& Chart1::modes() const {
+    return m_app.chartModes();
+}
+bool Chart1::blnIndividual() const {
+    return modes().blnIndividual;
+}
+bool Chart1::blnLogChart() const {
+    return modes().blnLogChart;
+}
+
+void Chart1::Form_Load() {
+    {
+        // Filling the list must not build; the selection below builds once.
+        const QSignalBlocker quiet(Combo1);
+        Combo1->clear();
+        for (const QString& name : kSeriesNames) Combo1->addItem(name);
+        Combo1->setCurrentIndex(-1);
+    }
+    Combo1->setCurrentIndex(0);
+    lngRotation = 60;
+    lngElevation = 30;
+    Chart_color();
+    Chart_mode(2);
+    m_app.state().ChartShown = 1;
+
+    // The two switches survive a close of the window: draw their buttons and the legend as they
+    // are, so that the toolbar never shows a mode other than the one drawn.
+    Buttons[4]->setChecked(blnIndividual());
+    Buttons[5]->setChecked(blnLogChart());
+    MSChart1->grid().setLegend(blnIndividual());
+    Combo1->setFocus();
+}
+
+void Chart1::showModeless() {
+    show();
+    raise();
+    activateWindow();
+    // Activation may come late or not at all (the window manager decides); the data just sent
+    // is drawn either way.
+    Combo1_Click();
+}
+
+void Chart1::Form_Activate() {
+    Combo1_Click();
+}
+
+void Chart1::Form_Resize() {
+    const float width = static_cast<float>(ui::windowWidthTw(this)) - 7.0f * kChartLeftTw;
+    const float height = static_cast<float>(ui::windowHeightTw(this)) - 2.3f * kChartTopTw;
+    if (width >= 0) ui::setWidthTw(MSChart1, static_cast<int>(number::roundHalfEven(width)));
+    if (height >= 0) ui::setHeightTw(MSChart1, static_cast<int>(number::roundHalfEven(height)));
+}
+
+void Chart1::Form_Unload() {
+    m_app.state().ChartShown = 0;
+}
+
+void Chart1::Form_Terminate() {
+    // A window closed earlier may be released after a new one has loaded; it must not clear
+    // the new window's flag.
+    Chart1* loaded = m_app.chart1Loaded();
+    if (!loaded || loaded == this) m_app.state().ChartShown = 0;
+}
+
+bool Chart1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    return ui::Window::event(event);
+}
+
+void Chart1::resizeEvent(QResizeEvent* event) {
+    ui::Window::resizeEvent(event);
+    Toolbar1->setGeometry(0, 0, width(), ui::toPixels(kToolbarHeightTw));
+    Form_Resize();
+}
+
+void Chart1::Toolbar1_ButtonClick(int index) {
+    Chart_mode(static_cast<std::int16_t>(index));
+}
+
+void Chart1::setTimer1Interval(int milliseconds) {
+    if (milliseconds <= 0) {
+        Timer1->stop();
+    } else {
+        Timer1->start(milliseconds);
+    }
+}
+
+void Chart1::Chart_mode(std::int16_t mode) {
+    ChartGrid& grid = MSChart1->grid();
+    switch (mode) {
+        case 2:
+            setTimer1Interval(0);
+            grid.setChartType(kChartType2D);
+            grid.setSecondaryAxis(true);
+            break;
+        case 3:
+            grid.setChartType(kChartType3D);
+            grid.setSecondaryAxis(false);
+            Timer_sets();
+            break;
+        case 4:
+            modes().blnIndividual = !modes().blnIndividual;
+            grid.setLegend(modes().blnIndividual);
+            Buttons[4]->setChecked(modes().blnIndividual);
+            break;
+        case 5:
+            modes().blnLogChart = !modes().blnLogChart;
+            Buttons[5]->setChecked(modes().blnLogChart);
+            break;
+        case 6: {
+            Form3& settings = m_app.form3();
+            settings.show();
+            settings.raise();
+            settings.activateWindow();
+            break;
+        }
+        default:
+            break;
+    }
+    Combo1_Click();
+}
+
+void Chart1::Combo1_Click() {
+    const AppState& s = m_app.state();
+    intMaxRow = buildSeries(MSChart1->grid(), {s.ChartValues, s.ChartUnits, s.ChartCount,
+                                               Combo1->currentIndex(), modes()});
+}
+
+void Chart1::MSChart1_PointSelected(int series, int dataPoint, int, int&) {
+    ChartGrid& grid = MSChart1->grid();
+    QString label;
+    if (blnIndividual()) {
+        grid.setColumn(series);
+        label = grid.columnLabel().value_or(QString());
+    } else {
+        grid.setRow(dataPoint);
+        label = grid.rowLabel().value_or(QString());
+    }
+
+    const QString data = grid.data().value_or(QString());
+    const QString value =
+        blnLogChart() ? number::writeScientific3(std::pow(10.0, number::readLenient(data))) : data;
+
+    QString caption;
+    if (isPercentageSeries(Combo1->currentIndex())) {
+        const auto& units = m_app.state().ChartUnits;
+        QString unit;
+        if (intMaxRow >= 0 && static_cast<std::size_t>(intMaxRow) < units.size()) {
+            unit = units[static_cast<std::size_t>(intMaxRow)].value_or(QString());
+        }
+        caption = value + QStringLiteral("% ") + unit + kPercentSeparator + label;
+    } else {
+        caption = value + QLatin1Char(' ') + label;
+    }
+
+    // "&" in a menu caption would mark a shortcut key; the text must show as it is.
+    m10[0]->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    menu10->popup(QCursor::pos());
+}
+
+void Chart1::MSChart1_MouseDown(int button, int, int, int) {
+    if (button == 2) menu20->popup(QCursor::pos());
+}
 
 }  // namespace zephal

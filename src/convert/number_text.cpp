@@ -224,7 +224,8 @@ QString writeScientific3(double value) {
                           .ptr;
     const std::string_view form(buffer, std::size_t(end - buffer));
     const std::size_t e = form.find('e');
-    const std::string digits = std::string(form.substr(0, 1)) + std::string(form.substr(2, e - 2));
+    std::string digits(form.substr(2, e - 2));
+    digits.insert(digits.begin(), form[0]);
     int exponent = std::stoi(std::string(form.substr(e + 1)));
     std::string kept = digits.substr(0, 4);
     if (digits[4] >= '5') {

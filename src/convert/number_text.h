@@ -49,4 +49,8 @@ QString writeSingle(float value);
 // The same rule with 15 significant digits and the scientific form from 1E+15 on.
 QString writeDouble(double value);
 
+// One leading digit, three decimals and a signed exponent of at least two digits
+// ("1.235e+03"), from the value's 15-digit decimal form with halves rounded away from zero.
+QString writeScientific3(double value);
+
 }  // namespace zephal::number

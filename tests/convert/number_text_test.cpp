@@ -65,6 +65,18 @@ TEST(WriteSingle, SevenSignificantDigitsAndScientificAtTheEnds) {
     for (const auto& c : cases) EXPECT_EQ(writeSingle(c.value), c.text) << c.text;
 }
 
+TEST(WriteScientific3, OneDigitThreeDecimalsHalvesAwayFromZero) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1234.5, "1.235e+03"},       {1000, "1.000e+03"},     {1, "1.000e+00"},
+        {9.9996, "1.000e+01"},       {0.00012345, "1.235e-04"}, {-2.5, "-2.500e+00"},
+        {1e100, "1.000e+100"},       {std::pow(10.0, std::log(1000.0) / std::log(10.0)), "1.000e+03"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(writeScientific3(c.value), c.text) << c.text;
+}
+
 TEST(WriteDouble, FifteenSignificantDigits) {
     EXPECT_EQ(writeDouble(std::log(1000.0) / std::log(10.0)), "3");
     EXPECT_EQ(writeDouble(0.1 + 0.2), "0.3");

@@ -1,0 +1,172 @@
+#include "chart/series_builder.h"
+
+#include <cmath>
+
+#include "chart/chart_grid.h"
+#include "convert/number_text.h"
+
+namespace zephal {
+
+double Log_value(double v) {
+    if (v > 0) return std::log(v) / std::log(10.0);
+    return 0;
+}
+
+namespace {
+
+class Build {
+public:
+    Build(ChartGrid& grid, const SeriesInput& input) : m_grid(grid), m_in(input) {}
+
+    std::int16_t run() {
+        layOut();
+        writeSeries();
+        if (m_in.modes.blnIndividual && m_grid.chartType() == kChartType2D) {
+            m_grid.setRowLabel(QString());
+        }
+        return m_intMaxRow;
+    }
+
+private:
+    int n() const { return m_in.count; }
+    bool individual() const { return m_in.modes.blnIndividual; }
+
+    // The text of ChartValues entry k; nothing when there is no such entry or its box is gone.
+    std::optional<QString> text(int k) const {
+        if (k < 0 || static_cast<std::size_t>(k) >= m_in.values.size()) return std::nullopt;
+        const ValueRef& ref = m_in.values[static_cast<std::size_t>(k)];
+        if (!ref) return std::nullopt;
+        return ref();
+    }
+
+    std::optional<double> x(int k) const {
+        const auto t = text(k);
+        if (!t) return std::nullopt;
+        const auto v = number::readStrict(*t);
+        if (!v || !std::isfinite(*v)) return std::nullopt;
+        return v;
+    }
+
+    // The value a series computes from entry k, or nothing when it cannot be computed.
+    std::optional<double> base(int k) const {
+        const auto v = x(k);
+        if (!v) return std::nullopt;
+        switch (m_in.position) {
+            case kSeriesInverse:
+            case kSeriesInversePercent: {
+                if (*v == 0) return std::nullopt;
+                const double inverse = 1.0 / *v;
+                if (!std::isfinite(inverse)) return std::nullopt;
+                return inverse;
+            }
+            case kSeriesSquareRoot:
+            case kSeriesSquareRootPercent:
+                if (*v < 0) return std::nullopt;
+                return std::sqrt(*v);
+            default:
+                return v;
+        }
+    }
+
+    std::optional<QString> unitLabel(int k) const {
+        if (k < 0 || static_cast<std::size_t>(k) >= m_in.units.size()) return std::nullopt;
+        return m_in.units[static_cast<std::size_t>(k)].value_or(QString());
+    }
+
+    bool select(int k) { return individual() ? m_grid.setColumn(k) : m_grid.setRow(k); }
+
+    void layOut() {
+        if (individual()) {
+            m_grid.setRowCount(1);
+            m_grid.setRow(1);
+            m_grid.setColumnCount(n());
+        } else {
+            m_grid.setColumnCount(1);
+            m_grid.setColumn(1);
+            m_grid.setRowCount(n());
+        }
+        for (int k = 1; k <= n(); ++k) {
+            select(k);
+            if (const auto t = text(k)) m_grid.setData(*t);
+            if (const auto label = unitLabel(k)) {
+                if (individual()) {
+                    m_grid.setColumnLabel(*label);
+                } else {
+                    m_grid.setRowLabel(*label);
+                }
+            }
+        }
+    }
+
+    void writeDouble(double v) {
+        m_grid.setData(number::writeDouble(m_in.modes.blnLogChart ? Log_value(v) : v));
+    }
+
+    void writeSingle(float c) {
+        if (m_in.modes.blnLogChart) {
+            m_grid.setData(number::writeDouble(Log_value(c)));
+        } else {
+            m_grid.setData(number::writeSingle(c));
+        }
+    }
+
+    void writeSeries() {
+        switch (m_in.position) {
+            case kSeriesValue:
+                // Plain values keep the texts the layout wrote.
+                if (!m_in.modes.blnLogChart) return;
+                [[fallthrough]];
+            case kSeriesInverse:
+            case kSeriesSquareRoot:
+                for (int k = 1; k <= n(); ++k) {
+                    select(k);
+                    if (const auto b = base(k)) writeDouble(*b);
+                }
+                return;
+            case kSeriesValuePercent:
+            case kSeriesInversePercent:
+            case kSeriesSquareRootPercent:
+                writePercentages();
+                return;
+            default:
+                return;
+        }
+    }
+
+    // Percentages of the largest value. `c` is shared by both passes and keeps its last value
+    // when a step fails; `m` stays unset until a value is found, and an unset `m` compares as 0.
+    void writePercentages() {
+        std::optional<double> m;
+        float c = 0;
+        if (const auto b = base(1)) m = *b;
+        for (int k = 1; k <= n(); ++k) {
+            if (const auto b = base(k)) {
+                if (const auto s = number::toSingle(*b); s.ok()) c = s.value;
+            }
+            if (c > m.value_or(0)) {
+                m = c;
+                m_intMaxRow = static_cast<std::int16_t>(k);
+            }
+        }
+        for (int k = 1; k <= n(); ++k) {
+            const auto b = base(k);
+            if (b && m && *m != 0) {
+                if (const auto s = number::toSingle(*b / *m * 100); s.ok()) c = s.value;
+            }
+            select(k);
+            writeSingle(c);
+        }
+    }
+
+    ChartGrid& m_grid;
+    const SeriesInput& m_in;
+    std::int16_t m_intMaxRow = 1;
+};
+
+}  // namespace
+
+std::int16_t buildSeries(ChartGrid& grid, const SeriesInput& input) {
+    return Build(grid, input).run();
+}
+
+}  // namespace zephal

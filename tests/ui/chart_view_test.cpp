@@ -1,0 +1,150 @@
+#include "ui/chart_view.h"
+
+#include <gtest/gtest.h>
+
+#include <Q3DBars>
+#include <Q3DCamera>
+#include <Q3DScene>
+#include <QBar3DSeries>
+#include <QBarCategoryAxis>
+#include <QBarDataProxy>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QValueAxis>
+
+#include "ui/chart_legend.h"
+
+namespace zephal::ui {
+namespace {
+
+// Three categories of two series: (1, 2), (-3, 4), (5, 6), the rows labelled a, a, b.
+void fill(ChartGrid& grid) {
+    grid.setRowCount(3);
+    grid.setColumnCount(2);
+    const char* labels[] = {"a", "a", "b"};
+    for (int r = 1; r <= 3; ++r) {
+        grid.setRow(r);
+        grid.setRowLabel(labels[r - 1]);
+        for (int c = 1; c <= 2; ++c) {
+            grid.setColumn(c);
+            grid.setData(QString::number(r == 2 && c == 1 ? -3 : 2 * r + c - 2));
+        }
+    }
+    grid.setColumn(1);
+    grid.setColumnLabel("first");
+    grid.setColumn(2);
+    grid.setColumnLabel("second");
+}
+
+TEST(ChartView, DrawsTheGridInTwoD) {
+    ChartView view;
+    fill(view.grid());
+    view.grid().setSeries1Color(255, 0, 0);
+    view.grid().setLegend(true);
+    view.flush();
+
+    QChart* chart = view.chart2d();
+    auto* series = qobject_cast<QBarSeries*>(chart->series().value(0));
+    ASSERT_NE(series, nullptr);
+    ASSERT_EQ(series->count(), 2);
+    EXPECT_EQ(series->barSets()[0]->label(), "first");
+    EXPECT_EQ(series->barSets()[1]->at(2), 6);
+    EXPECT_EQ(series->barSets()[0]->at(1), -3);
+    EXPECT_EQ(series->barSets()[0]->color(), QColor(255, 0, 0));
+    EXPECT_NE(series->barSets()[1]->color(), QColor(255, 0, 0));
+    // The legend names every series in its colour.
+    ASSERT_FALSE(view.legend()->isHidden());
+    ASSERT_EQ(view.legend()->entries().size(), 2u);
+    EXPECT_EQ(view.legend()->entries()[1].label, "second");
+    EXPECT_EQ(view.legend()->entries()[0].color, QColor(255, 0, 0));
+
+    // Repeated labels keep their own places; the value axis takes in the negative bar.
+    auto* categories = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(categories, nullptr);
+    EXPECT_EQ(categories->count(), 3);
+    EXPECT_EQ(categories->at(2), "b");
+    auto* values = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+    ASSERT_NE(values, nullptr);
+    EXPECT_LE(values->min(), -3);
+    EXPECT_GE(values->max(), 6);
+
+    // A bar clicked with the left button names its series and data point.
+    QSignalSpy selected(&view, &ChartView::pointSelected);
+    emit series->barSets()[1]->clicked(2);  // no button pressed yet: ignored
+    EXPECT_EQ(selected.count(), 0);
+}
+
+TEST(ChartView, EmptyGridDrawsNoBars) {
+    ChartView view;
+    fill(view.grid());
+    view.flush();
+    view.grid().setRowCount(0);
+    view.flush();
+    auto* series = qobject_cast<QBarSeries*>(view.chart2d()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->barSets()[0]->count(), 0);
+}
+
+TEST(ChartView, ThreeDWithoutOpenGlSaysSoAndTwoDStillWorks) {
+    ChartView view(nullptr, [] { return false; });
+    fill(view.grid());
+    view.grid().setChartType(kChartType3D);
+    view.flush();
+    EXPECT_EQ(view.bars3d(), nullptr);
+    ASSERT_NE(view.unavailable3d(), nullptr);
+    EXPECT_EQ(view.currentView(), view.unavailable3d());
+    EXPECT_FALSE(view.unavailable3d()->text().contains('\n'));
+    EXPECT_TRUE(view.unavailable3d()->text().contains("OpenGL"));
+
+    view.grid().setChartType(kChartType2D);
+    view.flush();
+    EXPECT_EQ(view.currentView(), reinterpret_cast<QWidget*>(view.chartView2d()));
+}
+
+TEST(ChartView, DrawsTheGridInThreeD) {
+    ChartView view;
+    fill(view.grid());
+    view.grid().setSeries1Color(0, 0, 255);
+    view.grid().setView3d(60, 30);
+    EXPECT_EQ(view.bars3d(), nullptr);  // made on the first switch only
+    view.grid().setChartType(kChartType3D);
+    view.flush();
+    if (!view.bars3d()) GTEST_SKIP() << "no OpenGL on this display";
+
+    // The series run into the depth, the categories across.
+    QBarDataProxy* proxy = view.series3d()->dataProxy();
+    EXPECT_EQ(proxy->rowCount(), 2);
+    EXPECT_EQ(proxy->rowAt(0)->size(), 3);
+    EXPECT_EQ(proxy->itemAt(0, 1)->value(), -3);
+    EXPECT_EQ(proxy->itemAt(1, 2)->value(), 6);
+    EXPECT_EQ(proxy->rowLabels(), QStringList({"first", "second"}));
+    EXPECT_EQ(proxy->columnLabels().value(2), "b");
+    EXPECT_EQ(view.series3d()->rowColors().value(0), QColor(0, 0, 255));
+
+    Q3DCamera* camera = view.bars3d()->scene()->activeCamera();
+    // Rotation 90 faces the front; past 90 degrees of elevation the view swings back rather
+    // than jump.
+    EXPECT_FLOAT_EQ(camera->xRotation(), -30);
+    EXPECT_FLOAT_EQ(camera->yRotation(), 30);
+    const struct {
+        float rotation, elevation, x, y;
+    } angles[] = {{360, 120, -90, 60}, {190, 200, 100, 20}, {350, 300, -100, 60}, {10, 0, -80, 0}};
+    for (const auto& a : angles) {
+        view.grid().setView3d(a.rotation, a.elevation);
+        view.flush();
+        EXPECT_FLOAT_EQ(camera->xRotation(), a.x) << a.rotation;
+        EXPECT_FLOAT_EQ(camera->yRotation(), a.y) << a.elevation;
+    }
+
+    QSignalSpy selected(&view, &ChartView::pointSelected);
+    view.series3d()->setSelectedBar(QPoint(1, 0));
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected[0][0].toInt(), 2);
+    EXPECT_EQ(selected[0][1].toInt(), 1);
+}
+
+}  // namespace
+}  // namespace zephal::ui
