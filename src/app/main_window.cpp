@@ -6,9 +6,13 @@
 
 #include "app/application.h"
 #include "app/grid_layout.h"
+#include "convert/conversion.h"
+#include "convert/conversion_window.h"
+#include "help/about_window.h"
 #include "settings/setting_window.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
+#include "ui/icons.h"
 #include "ui/twips.h"
 #include "units/unit_reader.h"
 
@@ -24,16 +28,19 @@ Form1::Form1(Application& app) : m_app(app) {
 
     Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(20, 20));
     const struct {
         int image;
         const char* text;
         const char* tip;
-    } buttons[] = {{1, "Open", "Open the data file (*.zep)."},
-                   {2, "Setting", "Comannd display setting"},
-                   {3, "Help", "Help & information"}};
+        QIcon icon;
+    } buttons[] = {{1, "Open", "Open the data file (*.zep).", ui::icons::openFile()},
+                   {2, "Setting", "Comannd display setting", ui::icons::settings()},
+                   {3, "Help", "Help & information", ui::icons::help()}};
     for (const auto& b : buttons) {
         if (b.image == 3) Toolbar1->addSeparator();
-        QAction* action = Toolbar1->addAction(QString::fromLatin1(b.text));
+        QAction* action = Toolbar1->addAction(b.icon, QString::fromLatin1(b.text));
         action->setToolTip(QString::fromLatin1(b.tip));
         action->setData(b.image);
         connect(action, &QAction::triggered, this,
@@ -88,6 +95,7 @@ void Form1::buildTabButtons(int t) {
         ui::setGeometryTw(button, {kGridButtonLeft, rowTop, 2685, kGridButtonHeight},
                           pageOrigin());
         button->hide();
+        connect(button, &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
         Command1.push_back(button);
         rowTop += kGridRowPitch;
     }
@@ -171,12 +179,43 @@ void Form1::Toolbar1_ButtonClick(int imageNumber) {
         setting.activateWindow();
         break;
     }
+    case 3: {
+        frmAbout& about = m_app.about();
+        about.show();
+        about.raise();
+        about.activateWindow();
+        break;
+    }
     default:
         break;
     }
 }
 
+void Form1::Command1_Click(int k) {
+    AppState& s = m_app.state();
+    auto* window = new Form2(m_app);
+    m_app.registerConversionWindow(window);
+    window->Cmd1x = static_cast<std::int16_t>(k);
+    // Past 32767 windows the numbers wrap round; they stay distinct for another 65535.
+    s.WindowCount = static_cast<std::int16_t>(s.WindowCount + 1);
+    window->F2x = s.WindowCount;
+    const convert::Quantity q = convert::quantityOfButton(k);
+    // Setting the caption is the window's first touch: it loads with Cmd1x and F2x already set.
+    window->Form_Load();
+    window->setWindowTitle(s.tables.CommandItems(q.command, q.tab).Name);
+    s.ConvertLock = 0;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void Form1::Form_Unload() { m_app.endProgram(); }
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    // The toolbar spans the top of the window whatever width the grid gives it.
+    Toolbar1->setGeometry(0, 0, width(), ui::toPixels(kToolbarHeightTw));
+    ui::Window::resizeEvent(event);
+}
 
 void Form1::mousePressEvent(QMouseEvent* event) {
     activateWindow();

@@ -22,6 +22,8 @@ public:
     void SetData(const QString& path);
 
     void Toolbar1_ButtonClick(int imageNumber);
+    // Opens a new conversion window for quantity button k.
+    void Command1_Click(int k);
 
     QToolBar* Toolbar1;
     QTabWidget* SSTab1;
@@ -33,6 +35,7 @@ public:
 protected:
     void Form_Unload() override;
     void mousePressEvent(QMouseEvent* event) override;  // Form_Click
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void layoutGrid();

@@ -1,11 +1,443 @@
 #include "convert/conversion_window.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+#include <cmath>
+
 #include "app/application.h"
+#include "app/main_window.h"
+#include "chart/chart_window.h"
+#include "convert/conversion.h"
+#include "convert/number_text.h"
+#include "settings/setting_window.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/icons.h"
+#include "ui/twips.h"
 
 namespace zephal {
+namespace {
 
-Form2::Form2(Application& app) : m_app(app) { setWindowTitle(QStringLiteral("Form2")); }
+constexpr int kToolbarHeightTw = 420;
+constexpr int kClientWidthTw = 5790;
+constexpr int kClientHeightTw = 4380;
+constexpr int kScrollLowest = -32768;
+constexpr int kScrollHighest = 32767;
 
-void Form2::Form_Load() {}
+const QString kRowCaption = QStringLiteral("x") + QString(27, u' ') + u'=';
+
+// Text boxes that show results or captions sit on the colour of menu bars, which the window's
+// own colour does not change.
+QColor menuColor() { return QApplication::palette().color(QPalette::Window); }
+
+void setBaseColor(QLineEdit* box, const QColor& color) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, color);
+    box->setPalette(palette);
+}
+
+void setFontFamily(QWidget* widget, const QString& family) {
+    QFont font = widget->font();
+    font.setFamily(family);
+    widget->setFont(font);
+}
+
+// The row caption's blanks are meant to carry its "=" past the scale box that lies over the
+// caption; the stand-in fonts have narrower blanks, so the characters are spaced out until the
+// "=" sits in the middle of the gap between the scale box and the value box.
+QFont rowCaptionFont() {
+    QFont font = ui::fonts::font(ui::fonts::kMsPGothic, 9);
+    const QFontMetricsF metrics(font);
+    const double target = ui::toPixels((1770 + 2070) / 2 - 150);
+    const qsizetype before = kRowCaption.size() - 1;  // "x" and the blanks
+    const double start = metrics.horizontalAdvance(kRowCaption.left(before));
+    const double equals = metrics.horizontalAdvance(u'=');
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (target - equals / 2 - start) / before);
+    return font;
+}
+
+// A result box is only touched when its text really changes.
+void setChangedText(QLineEdit* box, const QString& text) {
+    if (box->text() != text) box->setText(text);
+}
+
+int topTw(const QWidget* w) { return ui::geometryTw(w).top(); }
+int heightTw(const QWidget* w) { return ui::geometryTw(w).height(); }
+
+}  // namespace
+
+Form2::Form2(Application& app) : m_app(app) {
+    setWindowTitle(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25));
+    buildToolbar();
+    m_client = new QWidget(this);
+    m_client->setGeometry(0, ui::toPixels(kToolbarHeightTw), ui::toPixels(kClientWidthTw),
+                          ui::toPixels(kClientHeightTw));
+    buildControls();
+    ui::setWindowSizeTw(this, kClientWidthTw + ui::kFrameWidthTw,
+                        kClientHeightTw + kToolbarHeightTw + ui::kFrameHeightTw);
+    setFixedSize(size());
+}
+
+void Form2::buildToolbar() {
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(20, 20));
+    // The toolbar keeps the system colours when the window takes its button's colour.
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Window));
+    palette.setColor(QPalette::Button, palette.color(QPalette::Button));
+    Toolbar1->setPalette(palette);
+    Toolbar1->setAutoFillBackground(true);
+    Toolbar1->setGeometry(0, 0, ui::toPixels(kClientWidthTw), ui::toPixels(kToolbarHeightTw));
+
+    auto* spacing = new QWidget(Toolbar1);  // button 1
+    spacing->setFixedWidth(ui::toPixels(120));
+    Toolbar1->addWidget(spacing);
+    QAction* clipboard = Toolbar1->addAction(ui::icons::clipboard(), QStringLiteral("Clipboard"));
+    clipboard->setToolTip(QStringLiteral("List datas is outputed to Clipboard."));
+    clipboard->setData(2);
+    Toolbar1->addSeparator();  // button 3
+    QAction* chart = Toolbar1->addAction(ui::icons::chart(), QStringLiteral("Chart"));
+    chart->setToolTip(QStringLiteral("The chart display of datas."));
+    chart->setData(4);
+    for (QAction* action : {clipboard, chart}) {
+        connect(action, &QAction::triggered, this,
+                [this, index = action->data().toInt()] { Toolbar1_ButtonClick(index); });
+    }
+}
+
+void Form2::buildControls() {
+    const QFont mincho = ui::fonts::font(ui::fonts::kMsMincho, 9);
+
+    for (const char* caption : {"Change covert value", "Step"}) {
+        auto* box = new QLineEdit(QString::fromLatin1(caption), m_client);
+        box->setReadOnly(true);
+        box->setFrame(false);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setFont(mincho);
+        setBaseColor(box, menuColor());
+        Text3.push_back(box);
+    }
+    ui::setGeometryTw(Text3[0], {90, 90, 1875, 270});
+    ui::setGeometryTw(Text3[1], {3645, 90, 390, 270});
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, m_client);
+    HScroll1->setAccessibleName(QStringLiteral("Change covert value"));
+    HScroll1->setRange(kScrollLowest, kScrollHighest);
+    HScroll1->setValue(1);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    // Reachable with the Tab key for stepping by the arrow keys; a click leaves the focus in
+    // the value box so that the user can go on typing.
+    HScroll1->setFocusPolicy(Qt::TabFocus);
+    HScroll1->installEventFilter(this);
+    ui::setGeometryTw(HScroll1, {2025, 75, 1500, 240});
+
+    Text2 = new QLineEdit(QStringLiteral("1"), m_client);
+    Text2->setAccessibleName(QStringLiteral("Step"));
+    Text2->setFont(mincho);
+    ui::setGeometryTw(Text2, {4140, 50, 600, 270});
+
+    const struct {
+        const char* caption;
+        QRect tw;
+    } labels[] = {{"Convert value", {405, 585, 1320, 285}},
+                  {"Description unit", {2070, 585, 1545, 285}},
+                  {"Scale factor", {405, 1350, 1545, 285}},
+                  {"Results", {2070, 1350, 1545, 285}}};
+    for (const auto& l : labels) {
+        auto* label = new QLabel(QString::fromLatin1(l.caption), m_client);
+        label->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 9, true));
+        ui::setGeometryTw(label, l.tw);
+        Label1.push_back(label);
+    }
+
+    Text1 = new QLineEdit(m_client);
+    Text1->setAccessibleName(QStringLiteral("Convert value"));
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setMaxLength(15);
+    Text1->setToolTip(QStringLiteral("Enter Your Value Here"));
+    Text1->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25));
+    Text1->installEventFilter(this);
+    ui::setGeometryTw(Text1, {405, 900, 1395, 315});
+
+    Combo1 = new QComboBox(m_client);
+    Combo1->setAccessibleName(QStringLiteral("Description unit"));
+    Combo1->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25, true));
+    Combo1->setMaxVisibleItems(20);
+    ui::setGeometryTw(Combo1, {2064, 900, 3585, 315});
+
+    addRow();
+
+    // The tab order follows the hands: value, unit, step bar, step, then the rows.
+    setTabOrder(Text1, Combo1);
+    setTabOrder(Combo1, HScroll1);
+    setTabOrder(HScroll1, Text2);
+
+    connect(Text1, &QLineEdit::textChanged, this, &Form2::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &Form2::Text2_Change);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &Form2::Combo1_Click);
+}
+
+// Row 0 is the designed row; the later ones are copies of it that start hidden until Converts
+// places them.
+void Form2::addRow() {
+    const bool designed = Ln.empty();
+    const int row = static_cast<int>(Ln.size()) + 1;
+
+    auto* caption = new QLabel(kRowCaption, m_client);
+    caption->setFont(designed ? rowCaptionFont() : Ln[0]->font());
+    ui::setGeometryTw(caption, {150, 1710, 1905, 285});
+
+    auto* scale = new QLineEdit(QStringLiteral("Tn"), m_client);
+    scale->setAccessibleName(QStringLiteral("Scale %1").arg(row));
+    scale->setReadOnly(true);
+    setBaseColor(scale, menuColor());
+    ui::setGeometryTw(scale, {405, 1665, 1365, 315});
+
+    auto* value = new QLineEdit(QStringLiteral("Tx"), m_client);
+    value->setAccessibleName(QStringLiteral("Value %1").arg(row));
+    value->setReadOnly(true);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui::setGeometryTw(value, {2070, 1665, 2490, 315});
+
+    auto* unit = new QLabel(QStringLiteral("Lx"), m_client);
+    unit->setAccessibleName(QStringLiteral("Unit %1").arg(row));
+    unit->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25, true));
+    ui::setGeometryTw(unit, {4654, 1710, 765, 285});
+
+    auto* tick = new QCheckBox(m_client);
+    tick->setAccessibleName(QStringLiteral("Chart %1").arg(row));
+    tick->setFont(ui::fonts::font(ui::fonts::kMsMincho, 9));
+    tick->setChecked(true);
+    ui::setGeometryTw(tick, {5445, 1710, 240, 240});
+    connect(tick, &QCheckBox::stateChanged, this, [this] { Chart_Click(); });  // Ck_Click
+
+    for (QWidget* w : std::initializer_list<QWidget*>{caption, scale, value, unit, tick}) {
+        w->setVisible(designed);
+    }
+    Ln.push_back(caption);
+    Tn.push_back(scale);
+    Tx.push_back(value);
+    Lx.push_back(unit);
+    Ck.push_back(tick);
+}
+
+bool Form2::japaneseUnitFont() {
+    // Read live: the settings window holds its options only as the states of its controls.
+    const Setting& setting = m_app.setting();
+    return setting.Check1.size() > 1 && setting.Check1[1]->checkState() != Qt::Unchecked;
+}
+
+void Form2::Form_Load() {
+    AppState& s = m_app.state();
+    Combo1->clear();
+    const convert::UnitTable table =
+        convert::buildUnitTable(s.tables, convert::quantityOfButton(Cmd1x));
+    m_unitFactors = table.factors;
+    {
+        // Filling an empty list would select its first entry on the way; the base unit is
+        // selected below, on purpose, so that the selection converts once.
+        const QSignalBlocker blocker(Combo1);
+        Combo1->addItems(table.items);
+        Combo1->setCurrentIndex(-1);
+    }
+    m_unitNames = table.names;
+
+    const bool japanese = japaneseUnitFont();
+    for (qsizetype i = 1; i < table.items.size(); ++i) {
+        addRow();
+        setFontFamily(Lx.back(), japanese ? ui::fonts::kMsPGothic : ui::fonts::kTimesNewRoman);
+    }
+
+    if (table.baseIndex >= 0 && table.baseIndex < Combo1->count()) {
+        Combo1->setCurrentIndex(table.baseIndex);
+    }
+    Text1->setText(QStringLiteral("1"));
+    s.ConvertLock = 0;
+    Converts();
+}
+
+void Form2::Form_Activate() {
+    AppState& s = m_app.state();
+    Form1& main = m_app.form1();
+    if (Cmd1x >= 1 && static_cast<std::size_t>(Cmd1x) < main.Command1.size()) {
+        const QPushButton* button = main.Command1[static_cast<std::size_t>(Cmd1x)];
+        const std::uint32_t color = ui::backColor(button, QPalette::Button);
+        // Only the window role: the lists, bars and boxes keep the system's look.
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, ui::toQColor(color));
+        setPalette(palette);
+        setAutoFillBackground(true);
+        s.UnitCommandColor = color;
+    }
+    if (s.ChartShown) {
+        Chart1& chart = m_app.chart1();
+        chart.setWindowTitle(convert::chartCaption(windowTitle(), Text1->text(),
+                                                   Combo1->currentText()));
+        chart.Chart_color();
+        if (F2x != s.ChartOwner) Chart_Click();
+    }
+    s.ChartOwner = F2x;
+    Text1->setFocus(Qt::ActiveWindowFocusReason);
+
+    const std::uint32_t back = ui::backColor(this);
+    for (QWidget* w : Label1) ui::setBackColor(w, back);
+    for (std::size_t i = 0; i < Ln.size(); ++i) {
+        ui::setBackColor(Ln[i], back);
+        ui::setBackColor(Lx[i], back);
+        ui::setBackColor(Ck[i], back);
+    }
+}
+
+void Form2::Combo1_Click() {
+    setFontFamily(Combo1,
+                  japaneseUnitFont() ? ui::fonts::kMsPGothic : ui::fonts::kTimesNewRoman);
+    m_app.state().ConvertLock = 0;
+    Converts();
+}
+
+void Form2::Text1_Change() {
+    m_app.state().ConvertLock = 0;
+    const convert::SplitValue split = convert::splitValue(
+        number::readLenient(Text1->text()), HScroll1->minimum(), HScroll1->maximum());
+    Mdx = split.fraction;
+    if (split.whole) setScrollPositionQuietly(*split.whole);
+    Converts();
+}
+
+void Form2::Text1_KeyPress(QKeyEvent*) {
+    // Every key reaches the box unfiltered; the box itself stops at 15 characters.
+}
+
+void Form2::Text2_Change() {
+    const auto step = number::toInt16(Text2->text());
+    if (step.ok() && step.value >= 1) {
+        HScroll1->setSingleStep(step.value);
+    } else {
+        Text2->setText(QStringLiteral("1"));
+    }
+}
+
+void Form2::HScroll1_Change() {
+    // A position that follows typing must not write the typed text over.
+    if (m_positionFollowsText) return;
+    Text1->setText(convert::steppedText(HScroll1->value(), Mdx));
+    m_app.state().ConvertLock = 0;
+    Converts();
+}
+
+void Form2::HScroll1_GotFocus() {
+    const auto value = number::readStrict(Text1->text());
+    if (!value) return;
+    const convert::SplitValue split =
+        convert::splitValue(*value, HScroll1->minimum(), HScroll1->maximum());
+    if (split.whole) setScrollPositionQuietly(*split.whole);
+}
+
+void Form2::setScrollPositionQuietly(int whole) {
+    const QScopedValueRollback following(m_positionFollowsText, true);
+    HScroll1->setValue(whole);
+}
+
+void Form2::Converts() {
+    AppState& s = m_app.state();
+    if (s.ConvertLock) return;
+    s.ConvertLock = -1;
+
+    const std::optional<float> x = convert::enteredValue(Text1->text());
+    const int b = Combo1->currentIndex();
+    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(m_unitNames.size()),
+                                                Tn.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const convert::RowText row =
+            convert::convertRow(x, m_unitFactors, static_cast<int>(i), b);
+        if (row.scale) setChangedText(Tn[i], *row.scale);
+        if (row.value) setChangedText(Tx[i], *row.value);
+        Lx[i]->setText(m_unitNames[static_cast<qsizetype>(i)]);
+
+        if (i < m_placedRows) continue;
+        const int k = static_cast<int>(i);
+        ui::setTopTw(Tn[i], convert::rowTop(topTw(Tn[0]), heightTw(Tn[i]), k));
+        ui::setTopTw(Tx[i], convert::rowTop(topTw(Tx[0]), heightTw(Tx[i]), k));
+        ui::setTopTw(Ln[i], convert::rowTop(topTw(Ln[0]), heightTw(Tn[i]), k));
+        ui::setTopTw(Lx[i], convert::rowTop(topTw(Lx[0]), heightTw(Tx[i]), k));
+        ui::setTopTw(Ck[i], convert::rowTop(topTw(Ck[0]), heightTw(Tn[i]), k));
+        for (QWidget* w : std::initializer_list<QWidget*>{Ln[i], Tn[i], Tx[i], Lx[i], Ck[i]}) {
+            w->setVisible(true);
+        }
+    }
+    m_placedRows = std::max(m_placedRows, n);
+    if (n > 0) {
+        const QLineEdit* last = Tn[n - 1];
+        const int height = convert::windowHeightForLastRow(topTw(last), heightTw(last));
+        if (height != m_heightTw) {
+            m_heightTw = height;
+            m_client->resize(m_client->width(), ui::toPixels(height - ui::kFrameHeightTw));
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            ui::setWindowHeightTw(this, height + kToolbarHeightTw);
+            setFixedSize(size());
+        }
+    }
+    if (s.ChartShown) {
+        m_app.chart1().setWindowTitle(
+            convert::chartCaption(windowTitle(), Text1->text(), Combo1->currentText()));
+        Chart_Click();
+    }
+}
+
+void Form2::Chart_Click() {
+    // Sending the ticked rows to the chart window comes with the chart window.
+}
+
+void Form2::Toolbar1_ButtonClick(int index) {
+    switch (index) {
+    case 2:
+        exportToClipboard();
+        break;
+    case 4:
+        Chart_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form2::exportToClipboard() {
+    QStringList items, values;
+    for (int i = 0; i < Combo1->count(); ++i) {
+        items << Combo1->itemText(i);
+        values << (static_cast<std::size_t>(i) < Tx.size() ? Tx[static_cast<std::size_t>(i)]->text()
+                                                           : QString());
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(convert::clipboardText(windowTitle(), items, Combo1->currentIndex(), values));
+}
+
+bool Form2::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    return ui::Window::event(event);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        Text1_KeyPress(static_cast<QKeyEvent*>(event));
+    } else if (watched == HScroll1 && event->type() == QEvent::FocusIn) {
+        HScroll1_GotFocus();
+    }
+    return ui::Window::eventFilter(watched, event);
+}
 
 }  // namespace zephal

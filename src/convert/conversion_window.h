@@ -1,5 +1,13 @@
 #pragma once
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStringList>
+#include <QToolBar>
 #include <cstdint>
+#include <vector>
 
 #include "ui/window.h"
 
@@ -8,18 +16,78 @@ namespace zephal {
 class Application;
 
 // Form2, a conversion window: one quantity, a value, and a result row per unit.
+//
+// The opener sets Cmd1x and F2x, runs Form_Load, sets the caption and shows the window. All
+// arithmetic is in convert/conversion.h; this class moves texts between it and the controls.
+// Positions are the design positions in twips, measured from below the toolbar.
 class Form2 final : public ui::Window {
 public:
     explicit Form2(Application& app);
 
     void Form_Load();
+    void Form_Activate();
 
     std::int16_t Cmd1x = 0;
     std::int16_t F2x = 0;
     float Mdx = 0;
 
+    // Writes every row from the entered value and the selected unit; does nothing while
+    // ConvertLock is set, and leaves it set.
+    void Converts();
+
+    // Toolbar buttons by index: 2 puts the results on the clipboard, 4 sends them to the chart.
+    void Toolbar1_ButtonClick(int index);
+
+    // The area below the toolbar; design positions count from its top left.
+    QWidget* client() const { return m_client; }
+
+    QToolBar* Toolbar1;
+    QLineEdit* Text1;  // the value to convert
+    QLineEdit* Text2;  // the scroll bar's step
+    std::vector<QLineEdit*> Text3;
+    QScrollBar* HScroll1;
+    QComboBox* Combo1;
+    std::vector<QLabel*> Label1;
+    // One row per unit: caption, scale factor, converted value, short unit name, chart tick.
+    std::vector<QLabel*> Ln;
+    std::vector<QLineEdit*> Tn;
+    std::vector<QLineEdit*> Tx;
+    std::vector<QLabel*> Lx;
+    std::vector<QCheckBox*> Ck;
+
+    const std::vector<double>& UnitFactors() const { return m_unitFactors; }
+    const QStringList& UnitNames() const { return m_unitNames; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Combo1_Click();
+    void Text1_Change();
+    void Text1_KeyPress(QKeyEvent* event);
+    void Text2_Change();
+    void HScroll1_Change();
+    void HScroll1_GotFocus();
+    void Chart_Click();
+    void exportToClipboard();
+
+    void buildToolbar();
+    void buildControls();
+    void addRow();
+    bool japaneseUnitFont();
+    void setScrollPositionQuietly(int whole);
+
     Application& m_app;
+    QWidget* m_client;
+    std::vector<double> m_unitFactors;
+    QStringList m_unitNames;
+    // Set while typing moves the scroll bar: the typed text then stays as the user wrote it.
+    bool m_positionFollowsText = false;
+    // Rows 0 .. m_placedRows - 1 stand in their places and are shown; placing them again
+    // would change nothing, so a conversion only writes their texts.
+    std::size_t m_placedRows = 0;
+    int m_heightTw = 0;  // the outer height the rows last asked for
 };
 
 }  // namespace zephal

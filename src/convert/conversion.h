@@ -1,0 +1,82 @@
+#pragma once
+// The arithmetic of a conversion window, kept free of widgets so that it can be tested and
+// timed on its own.
+//
+// A window takes one quantity (command c of tab t) from the unit tables once, when it opens:
+// the unit list texts, each unit's factor widened to double through its 7-digit text, and each
+// unit's short name. Every conversion then reads the entered text into a single, and for each
+// row divides by the selected unit's factor. A row that cannot be worked out (no base factor,
+// a zero base factor, a result beyond the single range) gives nothing, and the window leaves
+// that box as it was.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+#include <vector>
+
+#include "app/app_state.h"
+
+namespace zephal::convert {
+
+// Rows are this far apart: the top of a row lies 100 twips below the bottom of the one above.
+inline constexpr int kRowGapTw = 100;
+
+// The quantity behind quantity button k: k = 20 t + c + 1.
+struct Quantity {
+    int tab = 0;
+    int command = 0;
+};
+Quantity quantityOfButton(int k);
+
+// A factor as the double of its single-precision text, so 0.3048f becomes exactly 0.3048.
+double widenFactor(float factor);
+
+// "metre (m)" gives "m"; text without "(" gives itself trimmed; "foot (ft" gives "f".
+QString shortUnitName(QStringView item);
+
+// What a window takes from the tables when it opens; it never follows later changes.
+struct UnitTable {
+    QStringList items;            // unit list entries: the item texts of the data file
+    std::vector<double> factors;  // UnitFactors
+    QStringList names;            // UnitNames: the short names
+    int baseIndex = 0;            // the unit selected when the window opens
+};
+UnitTable buildUnitTable(const UnitTables& tables, Quantity quantity);
+
+// The entered value as a single; nothing when the number lies beyond the single range.
+std::optional<float> enteredValue(QStringView text);
+
+// The two texts of row i with base unit b; each is empty when it cannot be worked out.
+struct RowText {
+    std::optional<QString> scale;
+    std::optional<QString> value;
+};
+RowText convertRow(std::optional<float> x, const std::vector<double>& factors, int i, int b);
+
+// Row placement and window height in twips, from row 0's top and a row's height.
+constexpr int rowTop(int top0, int rowHeight, int i) { return top0 + i * (rowHeight + kRowGapTw); }
+constexpr int windowHeightForLastRow(int lastTop, int lastHeight) {
+    return lastTop + 3 * lastHeight;
+}
+
+// The scroll bar holds the whole part of the entered value (the largest whole number not
+// above it) and the window keeps the rest; whole + fraction gives the value back, so stepping
+// the whole part keeps the fraction, for negative values too.
+struct SplitValue {
+    std::optional<int> whole;  // nothing when it lies outside [lowest, highest]
+    float fraction = 0;        // in [0, 1)
+};
+SplitValue splitValue(double value, int lowest, int highest);
+// The text written back when the scroll bar moves to `whole`.
+QString steppedText(int whole, float fraction);
+
+// The chart window's caption: "<caption> : <entered text> <unit entry>".
+QString chartCaption(const QString& caption, const QString& entered, const QString& unit);
+
+// The results as text lines, each ending in CR LF: "1,<caption>", then per unit row "3," for
+// the selected unit or "2," for the others, the unit's item text, "," and the row's value text.
+QString clipboardText(const QString& caption, const QStringList& items, int selected,
+                      const QStringList& values);
+
+}  // namespace zephal::convert

@@ -1,0 +1,416 @@
+#include "convert/conversion_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "help/about_window.h"
+#include "settings/setting_window.h"
+#include "support.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+namespace zephal {
+namespace {
+
+// Tab 0 holds 20 commands, tab 1 two; the quantity buttons are numbered 20 t + c + 1.
+QStringList unitFile() {
+    QStringList lines = {"0,Mechanics",
+                         "1,Length", "3,metre (m),1", "2,millimetre (mm),1000", "2,foot (ft),3.28084",
+                         "1,Six"};
+    for (int i = 0; i < 6; ++i) lines << QStringLiteral("2,unit %1 (u%1),%2").arg(i).arg(i + 1);
+    lines << "1,ZeroBase" << "3,zero (z),0" << "2,one (o),1"
+          << "1,Wide" << "3,small (s),1" << "2,huge (h),1E30"
+          << "1,NoUnits";
+    for (int c = 5; c < 19; ++c) lines << QStringLiteral("1,Q%1").arg(c) << "3,u (u),1";
+    lines << "1,Twentieth" << "3,only (o),1"
+          << "0,Statics"
+          << "1,Force" << "2,newton (N),1000" << "3,kilonewton (kN),1";
+    return lines;
+}
+
+enum Button { kLength = 1, kSix = 2, kZeroBase = 3, kWide = 4, kNoUnits = 5, kTwentieth = 20, kForce = 21 };
+
+class ConversionWindowTest : public ::testing::Test {
+protected:
+    ConversionWindowTest() : m_previous(QDir::currentPath()) {
+        QDir::setCurrent(folder.folder());
+        folder.writeLines("zephal.zep", unitFile());
+        app.onEnd = [] {};
+        app.Main();
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+    }
+    ~ConversionWindowTest() override { QDir::setCurrent(m_previous); }
+
+    Form1& main() { return app.form1(); }
+    Form2& open(int k) {
+        main().Command1_Click(k);
+        return *app.conversionWindows().back();
+    }
+    // Other test programs share the display and its input focus, so the test makes the window
+    // the active one in this program rather than waiting for the display to do it, once the
+    // display's own focus changes have come in.
+    static void activate(Form2& window) {
+        QTest::qWait(20);
+        QApplication::setActiveWindow(&window);
+    }
+    static QStringList texts(const std::vector<QLineEdit*>& boxes) {
+        QStringList list;
+        for (const QLineEdit* box : boxes) list << box->text();
+        return list;
+    }
+    static QStringList texts(const std::vector<QLabel*>& labels) {
+        QStringList list;
+        for (const QLabel* label : labels) list << label->text();
+        return list;
+    }
+    // Replaces the whole text of a box by typing, as a user would.
+    static void type(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Backspace);
+        } else {
+            QTest::keyClicks(box, text);
+        }
+    }
+    static void clickRightArrow(QScrollBar* bar) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
+    }
+
+    test::TempFolder folder;
+    ui::RecordingDialogs dialogs;
+    Application app{dialogs};
+
+private:
+    QString m_previous;
+};
+
+TEST_F(ConversionWindowTest, NewWindowShowsOneUnitOfTheBaseUnit) {
+    Form2& w = open(kLength);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), "Length");
+    EXPECT_EQ(w.Cmd1x, kLength);
+    EXPECT_EQ(w.Text1->text(), "1");
+    EXPECT_EQ(w.Text2->text(), "1");
+    EXPECT_EQ(w.HScroll1->value(), 1);
+    EXPECT_EQ(w.Mdx, 0);
+    EXPECT_EQ(w.Combo1->currentIndex(), 0);
+    EXPECT_EQ(w.Combo1->count(), 3);
+    EXPECT_EQ(texts(w.Tn), QStringList({"1", "1000", "3.28084"}));
+    EXPECT_EQ(texts(w.Tx), QStringList({"1", "1000", "3.28084"}));
+    EXPECT_EQ(texts(w.Lx), QStringList({"m", "mm", "ft"}));
+    for (QCheckBox* tick : w.Ck) EXPECT_TRUE(tick->isChecked());
+    for (std::size_t i = 0; i < w.Tn.size(); ++i) {
+        for (QWidget* part : std::initializer_list<QWidget*>{w.Ln[i], w.Tn[i], w.Tx[i], w.Lx[i], w.Ck[i]}) {
+            EXPECT_TRUE(part->isVisible()) << i;
+        }
+    }
+    EXPECT_EQ(w.Ln[0]->text(), "x                           =");
+    EXPECT_EQ(app.state().ConvertLock, 0);  // the opener clears it after loading
+
+    Form2& force = open(kForce);
+    EXPECT_EQ(force.Combo1->currentIndex(), 1);
+    EXPECT_EQ(texts(force.Tn), QStringList({"1000", "1"}));
+    EXPECT_EQ(force.Combo1->itemText(0), "newton (N)");
+}
+
+TEST_F(ConversionWindowTest, RowsAHundredTwipsApartAndHeightFollowsTheLastRow) {
+    Form2& w = open(kSix);
+    ASSERT_EQ(w.Tn.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        EXPECT_EQ(ui::geometryTw(w.Tn[row]), QRect(405, 1665 + 415 * i, 1365, 315)) << i;
+        EXPECT_EQ(ui::geometryTw(w.Tx[row]), QRect(2070, 1665 + 415 * i, 2490, 315)) << i;
+        EXPECT_EQ(ui::geometryTw(w.Ln[row]).top(), 1710 + 415 * i) << i;
+        EXPECT_EQ(ui::geometryTw(w.Lx[row]).top(), 1710 + 415 * i) << i;
+        EXPECT_EQ(ui::geometryTw(w.Ck[row]).top(), 1710 + 415 * i) << i;
+    }
+    // The last row's top and three row heights, below the 420-twip toolbar.
+    EXPECT_EQ(ui::windowHeightTw(&w), 1665 + 5 * 415 + 3 * 315 + 420);
+    EXPECT_EQ(ui::windowWidthTw(&w), 5790);
+    EXPECT_EQ(ui::geometryTw(w.Text1), QRect(405, 900, 1395, 315));
+    EXPECT_EQ(ui::geometryTw(w.Combo1), QRect(2064, 900, 3585, 315));
+    EXPECT_GE(w.client()->geometry().bottom(), w.Tn.back()->geometry().bottom());
+    EXPECT_LE(w.client()->geometry().bottom(), w.height());
+}
+
+TEST_F(ConversionWindowTest, ButtonsTwentyAndTwentyOneOpenTheirQuantities) {
+    EXPECT_EQ(open(kTwentieth).windowTitle(), "Twentieth");
+    EXPECT_EQ(open(kForce).windowTitle(), "Force");
+}
+
+TEST_F(ConversionWindowTest, EveryClickOpensTheNextNumberedWindow) {
+    Form2& first = open(kLength);
+    Form2& second = open(kLength);
+    EXPECT_NE(&first, &second);
+    EXPECT_EQ(first.F2x, 1);
+    EXPECT_EQ(second.F2x, 2);
+    EXPECT_TRUE(first.isVisible());
+    first.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(open(kLength).F2x, 3);  // numbers are not reused
+    EXPECT_EQ(app.state().WindowCount, 3);
+}
+
+TEST_F(ConversionWindowTest, ClickOnTheGridButtonOpensAWindow) {
+    main().SSTab1->setCurrentIndex(1);
+    QTest::mouseClick(main().Command1[kForce], Qt::LeftButton);
+    ASSERT_EQ(app.conversionWindows().size(), 1u);
+    EXPECT_EQ(app.conversionWindows().front()->windowTitle(), "Force");
+}
+
+TEST_F(ConversionWindowTest, TypingThenOneClickRightStepsTheWholePart) {
+    Form2& w = open(kLength);
+    type(w.Text1, "12.75");
+    EXPECT_EQ(w.Text1->text(), "12.75");
+    EXPECT_EQ(w.HScroll1->value(), 12);
+    EXPECT_EQ(w.Mdx, 0.75f);
+    EXPECT_EQ(w.Tx[1]->text(), "12750");
+
+    clickRightArrow(w.HScroll1);
+    EXPECT_EQ(w.HScroll1->value(), 13);
+    EXPECT_EQ(w.Text1->text(), "13.75");
+    EXPECT_EQ(w.Tx[1]->text(), "13750");
+
+    w.Text2->setText("5");
+    clickRightArrow(w.HScroll1);
+    EXPECT_EQ(w.Text1->text(), "18.75");
+}
+
+TEST_F(ConversionWindowTest, TypingIsNeverRewritten) {
+    Form2& w = open(kLength);
+    activate(w);
+    type(w.Text1, "15.5");
+    type(w.Text1, "2");
+    EXPECT_EQ(w.Text1->text(), "2");
+    EXPECT_EQ(w.Tx[1]->text(), "2000");
+    EXPECT_EQ(w.Mdx, 0);
+
+    type(w.Text1, "");
+    EXPECT_EQ(w.Text1->text(), "");
+    EXPECT_EQ(texts(w.Tx), QStringList({"0", "0", "0"}));
+    EXPECT_EQ(texts(w.Tn), QStringList({"1", "1000", "3.28084"}));
+
+    for (const char* typed : {"2.50", "1e3", "12.5kg", "1,5"}) {
+        type(w.Text1, typed);
+        EXPECT_EQ(w.Text1->text(), typed);
+    }
+    EXPECT_EQ(w.Tx[1]->text(), "1000");  // 1,5 reads as 1
+
+    // Moving the focus onto the scroll bar does not tidy the text either.
+    type(w.Text1, "2.50");
+    QTest::keyClick(w.Text1, Qt::Key_Tab);  // to the unit list
+    QTest::keyClick(w.Combo1, Qt::Key_Tab);
+    EXPECT_TRUE(w.HScroll1->hasFocus());
+    EXPECT_EQ(w.Text1->text(), "2.50");
+    EXPECT_EQ(w.HScroll1->value(), 2);
+}
+
+TEST_F(ConversionWindowTest, NegativeValuesStepByWholeUnits) {
+    Form2& w = open(kLength);
+    type(w.Text1, "-2.5");
+    EXPECT_EQ(w.HScroll1->value(), -3);
+    EXPECT_EQ(w.Tx[1]->text(), "-2500");
+    clickRightArrow(w.HScroll1);
+    EXPECT_EQ(w.Text1->text(), "-1.5");
+    clickRightArrow(w.HScroll1);
+    clickRightArrow(w.HScroll1);
+    EXPECT_EQ(w.Text1->text(), "0.5");
+}
+
+TEST_F(ConversionWindowTest, ValueBeyondTheScrollRangeStillConverts) {
+    Form2& w = open(kLength);
+    type(w.Text1, "40000");
+    EXPECT_EQ(w.HScroll1->value(), 4000);  // where "4000" put it on the way
+    EXPECT_EQ(w.Tx[1]->text(), "4E+07");
+    w.Text1->setText("123456789012345678");  // the box holds 15 characters at most
+    EXPECT_EQ(w.Text1->text(), "123456789012345");
+}
+
+TEST_F(ConversionWindowTest, StepBoxAcceptsWholeNumbersFromOneUp) {
+    Form2& w = open(kLength);
+    type(w.Text2, "abc");
+    EXPECT_EQ(w.Text2->text(), "1");
+    EXPECT_EQ(w.HScroll1->singleStep(), 1);
+    const struct {
+        const char* text;
+        const char* shown;
+        int step;
+    } cases[] = {{"7", "7", 7},   {"2.5", "2.5", 2},  {"0", "1", 1},         {"-4", "1", 1},
+                 {"", "1", 1},    {"32767", "32767", 32767}, {"32768", "1", 1}, {"3x", "1", 1}};
+    for (const auto& c : cases) {
+        w.Text2->setText(QString::fromLatin1(c.text));
+        EXPECT_EQ(w.Text2->text(), c.shown) << c.text;
+        EXPECT_EQ(w.HScroll1->singleStep(), c.step) << c.text;
+    }
+}
+
+TEST_F(ConversionWindowTest, PickingAnotherUnitConvertsFromIt) {
+    Form2& w = open(kLength);
+    w.Combo1->setCurrentIndex(2);  // foot
+    EXPECT_EQ(texts(w.Tn), QStringList({"0.3048", "304.8", "1"}));
+    EXPECT_EQ(texts(w.Tx), QStringList({"0.3048", "304.8", "1"}));
+    type(w.Text1, "2");
+    EXPECT_EQ(w.Tx[0]->text(), "0.6096");
+}
+
+TEST_F(ConversionWindowTest, JapaneseFontOptionReachesTheUnitNamesAndTheList) {
+    Form2& before = open(kLength);
+    app.setting().Check1[1]->setChecked(true);
+    Form2& w = open(kLength);
+    EXPECT_EQ(w.Lx[0]->font().family(), ui::fonts::kTimesNewRoman);  // the designed row keeps its font
+    EXPECT_EQ(w.Lx[1]->font().family(), ui::fonts::kMsPGothic);
+    EXPECT_EQ(w.Lx[2]->font().family(), ui::fonts::kMsPGothic);
+    EXPECT_EQ(w.Combo1->font().family(), ui::fonts::kMsPGothic);
+    EXPECT_TRUE(w.Combo1->font().bold());
+    EXPECT_EQ(before.Lx[1]->font().family(), ui::fonts::kTimesNewRoman);
+
+    app.setting().Check1[1]->setChecked(false);
+    w.Combo1->setCurrentIndex(1);  // the list follows the option whenever a unit is picked
+    EXPECT_EQ(w.Combo1->font().family(), ui::fonts::kTimesNewRoman);
+}
+
+TEST_F(ConversionWindowTest, RowsThatCannotBeWorkedOutKeepTheirText) {
+    Form2& zero = open(kZeroBase);
+    EXPECT_EQ(texts(zero.Tn), QStringList({"Tn", "Tn"}));
+    EXPECT_EQ(texts(zero.Tx), QStringList({"Tx", "Tx"}));
+    EXPECT_EQ(texts(zero.Lx), QStringList({"z", "o"}));
+    EXPECT_TRUE(zero.Tx[1]->isVisible());
+    EXPECT_EQ(ui::geometryTw(zero.Tx[1]).top(), 1665 + 415);
+    zero.Combo1->setCurrentIndex(1);
+    EXPECT_EQ(texts(zero.Tx), QStringList({"0", "1"}));
+
+    Form2& wide = open(kWide);
+    wide.Text1->setText("1e10");
+    EXPECT_EQ(wide.Tx[0]->text(), "1E+10");
+    EXPECT_EQ(wide.Tx[1]->text(), "1E+30");  // 1E+40 is beyond the single range
+    EXPECT_EQ(wide.Tn[1]->text(), "1E+30");
+    wide.Text1->setText("1E39");  // the entered number itself is beyond the range
+    EXPECT_EQ(wide.Tx[0]->text(), "1E+10");
+
+    Form2& length = open(kLength);
+    length.Combo1->setCurrentIndex(-1);
+    type(length.Text1, "5");
+    EXPECT_EQ(texts(length.Tx), QStringList({"1", "1000", "3.28084"}));
+}
+
+TEST_F(ConversionWindowTest, QuantityWithoutUnitsKeepsTheDesignedRow) {
+    Form2& w = open(kNoUnits);
+    EXPECT_EQ(w.Combo1->count(), 0);
+    EXPECT_EQ(w.Tn.size(), 1u);
+    EXPECT_EQ(w.Tn[0]->text(), "Tn");
+    EXPECT_EQ(w.Lx[0]->text(), "Lx");
+    EXPECT_EQ(ui::windowHeightTw(&w), 450 + 420 + 4380);  // the design size
+}
+
+TEST_F(ConversionWindowTest, LockLetsOnlyAClearedConversionRun) {
+    Form2& w = open(kLength);
+    {
+        const QSignalBlocker quiet(w.Text1);
+        w.Text1->setText("3");
+    }
+    app.state().ConvertLock = -1;
+    w.Converts();
+    EXPECT_EQ(w.Tx[1]->text(), "1000");
+    app.state().ConvertLock = 0;
+    w.Converts();
+    EXPECT_EQ(w.Tx[1]->text(), "3000");
+    EXPECT_EQ(app.state().ConvertLock, -1);
+    {
+        const QSignalBlocker quiet(w.Text1);
+        w.Text1->setText("4");
+    }
+    w.Converts();
+    EXPECT_EQ(w.Tx[1]->text(), "3000");
+}
+
+TEST_F(ConversionWindowTest, WindowKeepsTheUnitsItOpenedWith) {
+    Form2& w = open(kLength);
+    main().SetData(folder.writeLines("other.zep", {"0,T", "1,Other", "3,x (x),1", "2,y (y),4"}));
+    EXPECT_EQ(w.Combo1->count(), 3);
+    w.Combo1->setCurrentIndex(1);
+    EXPECT_EQ(w.Tx[0]->text(), "0.001");
+    EXPECT_EQ(open(kLength).windowTitle(), "Other");
+}
+
+TEST_F(ConversionWindowTest, ActivationTakesTheButtonColourAndTheChart) {
+    ui::setBackColor(main().Command1[kLength], 0x80C0FF);
+    Form2& w = open(kLength);
+    w.Form_Activate();
+    EXPECT_EQ(app.state().UnitCommandColor, 0x80C0FFu);
+    EXPECT_EQ(ui::backColor(&w), 0x80C0FFu);
+    EXPECT_EQ(ui::backColor(w.Label1[3]), 0x80C0FFu);
+    EXPECT_EQ(ui::backColor(w.Lx[2]), 0x80C0FFu);
+    EXPECT_EQ(ui::backColor(w.Ck[1]), 0x80C0FFu);
+    EXPECT_NE(w.Tn[0]->palette().color(QPalette::Base), ui::toQColor(0x80C0FF));
+    EXPECT_EQ(app.state().ChartOwner, w.F2x);
+    EXPECT_EQ(app.state().ChartShown, 0);
+    EXPECT_EQ(app.chart1Loaded(), nullptr);
+
+    Form2& second = open(kForce);
+    second.Form_Activate();
+    EXPECT_EQ(app.state().ChartOwner, 2);
+}
+
+TEST_F(ConversionWindowTest, ActivationPutsTheFocusInTheValueBox) {
+    open(kForce);
+    Form2& w = open(kLength);
+    activate(w);
+    EXPECT_TRUE(w.Text1->hasFocus());
+    EXPECT_EQ(app.state().ChartOwner, w.F2x);
+}
+
+TEST_F(ConversionWindowTest, ClipboardButtonPutsTheResultsAsLines) {
+    Form2& w = open(kLength);
+    type(w.Text1, "2");
+    w.Toolbar1_ButtonClick(2);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "1,Length\r\n3,metre (m),2\r\n2,millimetre (mm),2000\r\n2,foot (ft),6.56168\r\n");
+    w.Toolbar1_ButtonClick(1);
+    w.Toolbar1_ButtonClick(3);
+    EXPECT_EQ(app.chart1Loaded(), nullptr);
+}
+
+TEST_F(ConversionWindowTest, ToolbarsCarryTheirPicturesAndTips) {
+    QStringList tips;
+    for (QAction* action : main().Toolbar1->actions()) {
+        if (action->isSeparator()) continue;
+        EXPECT_FALSE(action->icon().isNull());
+        tips << action->toolTip();
+    }
+    EXPECT_EQ(tips, QStringList({"Open the data file (*.zep).", "Comannd display setting",
+                                 "Help & information"}));
+    tips.clear();
+    Form2& w = open(kLength);
+    for (QAction* action : w.Toolbar1->actions()) {
+        if (action->isSeparator() || action->toolTip().isEmpty()) continue;
+        if (action->data().isValid()) {
+            EXPECT_FALSE(action->icon().isNull());
+        }
+        tips << action->toolTip();
+    }
+    EXPECT_TRUE(tips.contains("List datas is outputed to Clipboard."));
+    EXPECT_TRUE(tips.contains("The chart display of datas."));
+}
+
+TEST_F(ConversionWindowTest, ToolbarShowsTheSettingsAndHelpWindows) {
+    main().Toolbar1_ButtonClick(3);
+    ASSERT_NE(app.aboutLoaded(), nullptr);
+    EXPECT_TRUE(app.aboutLoaded()->isVisible());
+    main().Toolbar1_ButtonClick(2);
+    EXPECT_TRUE(app.setting().isVisible());
+    main().Toolbar1_ButtonClick(9);
+    EXPECT_TRUE(dialogs.filtersAsked.isEmpty());
+}
+
+}  // namespace
+}  // namespace zephal
