@@ -158,7 +158,7 @@ ChartView::ChartView(QWidget* parent, std::function<bool()> openGlAvailable)
     m_chart = new QChart;
     m_chart->setBackgroundRoundness(0);
     m_chart->setBackgroundVisible(false);
-    m_chart->setMargins(QMargins(2, 2, 2, 2));
+    m_chart->setMargins(QMargins(4, 8, 12, 4));
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->legend()->setVisible(false);
     m_chartView = new QChartView(m_chart, views);
@@ -167,6 +167,18 @@ ChartView::ChartView(QWidget* parent, std::function<bool()> openGlAvailable)
     m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->viewport()->installEventFilter(this);
     m_stack->addWidget(m_chartView);
+
+    m_barSeries = new QBarSeries;
+    m_barSeries->setBarWidth(0.7);
+    m_chart->addSeries(m_barSeries);
+    m_categoryAxis = new QBarCategoryAxis;
+    m_categoryAxis->setGridLineVisible(false);
+    m_chart->addAxis(m_categoryAxis, Qt::AlignBottom);
+    m_barSeries->attachAxis(m_categoryAxis);
+    m_valueAxis = new QValueAxis;
+    m_valueAxis->setLabelFormat(QStringLiteral("%g"));
+    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    m_barSeries->attachAxis(m_valueAxis);
     draw2d();
 }
 
@@ -227,57 +239,59 @@ void ChartView::redraw() {
 }
 
 void ChartView::draw2d() {
-    if (m_drawn2d == m_grid.contentRevision()) {
-        return;
-    }
+    if (m_drawn2d == m_grid.contentRevision()) return;
     m_drawn2d = m_grid.contentRevision();
 
-    m_chart->removeAllSeries();
-    for (QAbstractAxis* axis : m_chart->axes()) {
-        m_chart->removeAxis(axis);
-        delete axis;
-    }
-
+    // The series and axes stay; only what changed is touched, so that a new set of values
+    // moves the bars without laying the whole chart out again.
     const int rows = m_grid.rowCount();
     const int columns = m_grid.columnCount();
-    auto* series = new QBarSeries;
-    series->setBarWidth(0.7);
+    while (m_barSeries->count() > columns) {
+        m_barSeries->remove(m_barSeries->barSets().constLast());
+    }
+    while (m_barSeries->count() < columns) {
+        const int c = m_barSeries->count() + 1;
+        auto* set = new QBarSet(QString());
+        connect(set, &QBarSet::clicked, this, [this, c](int index) {
+            if (m_lastButton == 1) emit pointSelected(c, index + 1, 0);
+        });
+        m_barSeries->append(set);
+    }
+
     double low = 0, high = 0;
+    const QList<QBarSet*> sets = m_barSeries->barSets();
     for (int c = 1; c <= columns; ++c) {
-        auto* set = new QBarSet(m_grid.columnLabelAt(c));
+        QBarSet* set = sets[c - 1];
+        if (set->label() != m_grid.columnLabelAt(c)) set->setLabel(m_grid.columnLabelAt(c));
+        const QColor color = seriesColor(c);
+        if (set->color() != color) {
+            set->setColor(color);
+            set->setBorderColor(color.darker(130));
+        }
+        if (set->count() != rows) set->remove(0, set->count());
+        const bool append = set->count() == 0;
         QList<qreal> values;
-        values.reserve(rows);
         for (int r = 1; r <= rows; ++r) {
             const double v = m_grid.value(r, c).value_or(0);
             low = std::min(low, v);
             high = std::max(high, v);
-            values << v;
+            if (append) {
+                values << v;
+            } else if (set->at(r - 1) != v) {
+                set->replace(r - 1, v);
+            }
         }
-        set->append(values);
-        set->setColor(seriesColor(c));
-        set->setBorderColor(seriesColor(c).darker(130));
-        connect(set, &QBarSet::clicked, this, [this, c](int index) {
-            if (m_lastButton == 1) emit pointSelected(c, index + 1, 0);
-        });
-        series->append(set);
+        if (append && !values.isEmpty()) set->append(values);
     }
-    m_chart->addSeries(series);
 
     QStringList categories;
     for (int r = 1; r <= rows; ++r) categories << m_grid.rowLabelAt(r);
-    auto* categoryAxis = new QBarCategoryAxis;
-    categoryAxis->append(distinctLabels(categories));
-    categoryAxis->setGridLineVisible(false);
-    m_chart->addAxis(categoryAxis, Qt::AlignBottom);
-    series->attachAxis(categoryAxis);
+    categories = distinctLabels(categories);
+    if (m_categoryAxis->categories() != categories) m_categoryAxis->setCategories(categories);
 
-    auto* valueAxis = new QValueAxis;
-    if (high == low) high = low + 1;
-    valueAxis->setRange(low, high);
-    valueAxis->applyNiceNumbers();
-    valueAxis->setLabelFormat(QStringLiteral("%g"));
-    m_chart->addAxis(valueAxis, Qt::AlignLeft);
-    series->attachAxis(valueAxis);
+    const AxisRange range = niceRange(low, high);
+    m_valueAxis->setRange(range.low, range.high);
+    m_valueAxis->setTickCount(range.segments + 1);
 }
 
 bool ChartView::ensure3d() {

@@ -14,8 +14,11 @@
 class QLabel;
 class QStackedLayout;
 
+class QBarCategoryAxis;
+class QBarSeries;
 class QChart;
 class QChartView;
+class QValueAxis;
 
 class Q3DBars;
 class QBar3DSeries;
@@ -76,6 +79,9 @@ private:
     QStackedLayout* m_stack = nullptr;
     QChart* m_chart = nullptr;
     QChartView* m_chartView = nullptr;
+    QBarSeries* m_barSeries = nullptr;
+    QBarCategoryAxis* m_categoryAxis = nullptr;
+    QValueAxis* m_valueAxis = nullptr;
     QWidget* m_container = nullptr;
     Q3DBars* m_bars = nullptr;
     QBar3DSeries* m_series = nullptr;

@@ -77,6 +77,51 @@ TEST(ChartView, DrawsTheGridInTwoD) {
     EXPECT_EQ(selected.count(), 0);
 }
 
+// The 2D view keeps its series between draws and changes only what differs: a change of layout
+// must still leave exactly the grid's sets, values and categories.
+TEST(ChartView, RedrawsFollowEveryChangeOfLayout) {
+    ChartView view;
+    ChartGrid& grid = view.grid();
+    fill(grid);
+    view.flush();
+    auto* series = qobject_cast<QBarSeries*>(view.chart2d()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    auto* categories =
+        qobject_cast<QBarCategoryAxis*>(view.chart2d()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(categories, nullptr);
+
+    // One category of three series, as the individual layout has it.
+    grid.setRowCount(1);
+    grid.setColumnCount(3);
+    grid.setRow(1);
+    grid.setColumn(3);
+    grid.setData("7");
+    grid.setRowLabel("");
+    view.flush();
+    ASSERT_EQ(series->count(), 3);
+    QList<qreal> firstRow;
+    for (QBarSet* set : series->barSets()) {
+        ASSERT_EQ(set->count(), 1);
+        firstRow << set->at(0);
+    }
+    EXPECT_EQ(firstRow, QList<qreal>({1, 2, 7}));
+    EXPECT_EQ(categories->count(), 1);
+
+    // And back to one series of four categories.
+    grid.setColumnCount(1);
+    grid.setRowCount(4);
+    grid.setRow(4);
+    grid.setData("9");
+    grid.setRowLabel("d");
+    view.flush();
+    ASSERT_EQ(series->count(), 1);
+    ASSERT_EQ(series->barSets()[0]->count(), 4);
+    EXPECT_EQ(series->barSets()[0]->at(3), 9);
+    EXPECT_EQ(series->barSets()[0]->at(1), 0);  // a cell never written draws no bar
+    EXPECT_EQ(categories->count(), 4);
+    EXPECT_EQ(categories->at(3), "d");
+}
+
 TEST(ChartView, EmptyGridDrawsNoBars) {
     ChartView view;
     fill(view.grid());
