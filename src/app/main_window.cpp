@@ -127,7 +127,13 @@ void Form1::layoutGrid() {
 
     // Buttons exist for every tab that has commands to show, beyond the 10 of start-up too.
     const int filled = std::min(g.lastFilledTab + 1, g.tabCount);
-    setTabCount(std::max(g.tabCount, 0));
+    // Pages go up to the last tab shown only: those after it would all be hidden, and a tab
+    // control holding thousands of hidden pages (a maximum of 32767 tabs) takes minutes to lay out.
+    int pages = 0;
+    for (int t = 0; t < g.tabCount; ++t) {
+        if (g.tabVisible[static_cast<std::size_t>(t)]) pages = t + 1;
+    }
+    setTabCount(std::max(pages, filled));
     while (buttonTabs() < filled) {
         if (SSTab1->count() <= buttonTabs()) setTabCount(buttonTabs() + 1);
         buildTabButtons(buttonTabs());

@@ -194,6 +194,15 @@ TEST_F(SettingTest, TextThatIsNoNumberOfTabsChangesNothing) {
     EXPECT_EQ(dialogs.messages.size(), 1);  // only the start-up's missing file
 }
 
+TEST_F(SettingTest, TheLargestMaximumStillLaysOutAFile) {
+    setting().Text1->setText("32767");
+    EXPECT_EQ(state().tables.tabCount(), 32767);
+    main().SetData(fileWithCounts("two.zep", {1, 2}));
+    EXPECT_FALSE(main().Command1[22]->isHidden());
+    EXPECT_TRUE(main().SSTab1->isTabVisible(1));
+    EXPECT_LE(main().SSTab1->count(), 10);  // no page for tabs that cannot be shown
+}
+
 TEST_F(SettingTest, OkSetsTheMaximumAgainButNeverResizes) {
     setting().Text1->setText("12");
     setting().Text1->setText("2");
