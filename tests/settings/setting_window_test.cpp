@@ -10,6 +10,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "convert/conversion_window.h"
 #include "support.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -150,6 +151,20 @@ TEST_F(SettingTest, JapaneseFontReachesButtonsAndMainWindowAndBack) {
         EXPECT_EQ(main().Command1[k]->font().pointSizeF(), 9);
     }
     EXPECT_EQ(main().font().family(), ui::fonts::kMsPGothic);
+
+    // A conversion window opened afterwards names its units in the Japanese font.
+    folder.writeLines("units.zep", {"0,T", "1,Length", "3,Metre (m),1", "2,Millimetre (mm),1000",
+                                    "2,Foot (ft),3.28084"});
+    main().SetData(folder.path("units.zep"));
+    main().Command1_Click(1);
+    ASSERT_EQ(app.conversionWindows().size(), 1u);
+    Form2& conversion = *app.conversionWindows().front();
+    ASSERT_EQ(conversion.Lx.size(), 3u);
+    for (std::size_t i = 1; i < conversion.Lx.size(); ++i) {
+        EXPECT_EQ(conversion.Lx[i]->font().family(), ui::fonts::kMsPGothic);
+    }
+    conversion.Combo1->setCurrentIndex(2);
+    EXPECT_EQ(conversion.Combo1->font().family(), ui::fonts::kMsPGothic);
 
     setting().Check1[1]->setChecked(false);
     setting().Command1_Click(0);
