@@ -8,6 +8,7 @@
 #include <numbers>
 #include <optional>
 
+#include "convert/conversion.h"
 #include "convert/number_text.h"
 #include "support.h"
 #include "units/unit_reader.h"
@@ -20,16 +21,6 @@ constexpr double kInch = 0.0254;                // m
 constexpr double kFoot = 0.3048;                // m
 constexpr double kBtu = 1055.05585262;          // J
 constexpr double kDegF = 5.0 / 9.0;             // K, as an interval
-
-// The symbol a conversion window shows beside each result: the text between the parentheses.
-QString symbolOf(const QString& item) {
-    const qsizetype open = item.indexOf(u'(');
-    const qsizetype close = item.indexOf(u')');
-    return open < 0 || close < open ? QString() : item.mid(open + 1, close - open - 1);
-}
-
-// A factor as the conversion arithmetic sees it: widened through its 7-digit text.
-double widen(float factor) { return number::readStrict(number::writeSingle(factor)).value_or(NAN); }
 
 class ShippedDataFile : public ::testing::Test {
 protected:
@@ -44,26 +35,23 @@ protected:
     const UnitTables& t() const { return state.tables; }
     int tabs() const { return state.UTn; }
 
-    struct Command {
-        int tab = -1, command = -1;
-    };
-    std::optional<Command> find(const QString& caption) const {
+    std::optional<convert::Quantity> find(const QString& caption) const {
         for (int tab = 0; tab < tabs(); ++tab) {
             for (int c = 0; c < t().TabItems(tab).Count; ++c) {
-                if (t().CommandItems(c, tab).Name == caption) return Command{tab, c};
+                if (t().CommandItems(c, tab).Name == caption) return convert::Quantity{tab, c};
             }
         }
         return std::nullopt;
     }
-    // The factor of the unit with this symbol in the quantity with this caption.
+    // The factor of the unit with this symbol in the quantity with this caption, as a
+    // conversion window of that quantity holds it.
     std::optional<double> factor(const QString& caption, const QString& symbol) const {
-        const auto command = find(caption);
-        if (!command) return std::nullopt;
-        for (int i = 0; i < t().CommandItems(command->command, command->tab).Count; ++i) {
-            const FunctionItem& item = t().FunctionItems(command->command, i, command->tab);
-            if (symbolOf(item.Name) == symbol) return widen(item.Factor);
-        }
-        return std::nullopt;
+        const auto quantity = find(caption);
+        if (!quantity) return std::nullopt;
+        const convert::UnitTable table = convert::buildUnitTable(t(), *quantity);
+        const qsizetype i = table.names.indexOf(symbol);
+        if (i < 0) return std::nullopt;
+        return table.factors[static_cast<std::size_t>(i)];
     }
 
     AppState state;
@@ -93,21 +81,19 @@ TEST_F(ShippedDataFile, EveryQuantityHasABaseOfFactorOneAndDistinctReadableSymbo
             ASSERT_GE(command.BaseIndex, 0);
             ASSERT_LT(command.BaseIndex, command.Count);
             EXPECT_EQ(t().FunctionItems(c, command.BaseIndex, tab).Factor, 1.0f);
-            QStringList symbols;
+            const convert::UnitTable table = convert::buildUnitTable(t(), {tab, c});
             for (int i = 0; i < command.Count; ++i) {
-                const FunctionItem& item = t().FunctionItems(c, i, tab);
-                SCOPED_TRACE(item.Name.toStdString());
+                const QString& item = table.items[i];
+                const QString& symbol = table.names[i];
+                SCOPED_TRACE(item.toStdString());
                 // "Long name (symbol)", with nothing after the symbol and no bracket inside it:
                 // the window cuts the symbol at the first ")".
-                EXPECT_EQ(item.Name.count(u'('), 1);
-                EXPECT_EQ(item.Name.count(u')'), 1);
-                EXPECT_TRUE(item.Name.endsWith(u')'));
-                EXPECT_TRUE(item.Name.contains(QStringLiteral(" (")));
-                const QString symbol = symbolOf(item.Name);
+                EXPECT_EQ(item, item.left(item.indexOf(u'(')) + u'(' + symbol + u')');
+                EXPECT_TRUE(item.contains(QStringLiteral(" (")));
                 EXPECT_FALSE(symbol.trimmed().isEmpty());
-                EXPECT_FALSE(symbols.contains(symbol)) << "symbol used twice";
-                symbols << symbol;
-                EXPECT_TRUE(std::isfinite(item.Factor) && item.Factor > 0);
+                EXPECT_FALSE(symbol.contains(u'(') || symbol.contains(u')'));
+                EXPECT_EQ(table.names.count(symbol), 1) << "symbol used twice";
+                EXPECT_TRUE(std::isfinite(table.factors[i]) && table.factors[i] > 0);
             }
         }
     }
@@ -147,7 +133,7 @@ TEST_F(ShippedDataFile, RecordsAsWritten) {
             const auto written = number::readStrict(fields[2]);
             const auto single = number::toSingle(fields[2]);
             ASSERT_TRUE(written && single.ok()) << line.toStdString();
-            EXPECT_EQ(widen(single.value), *written) << line.toStdString();
+            EXPECT_EQ(convert::widenFactor(single.value), *written) << line.toStdString();
         }
     }
     endCommand();
