@@ -15,7 +15,9 @@ Quantity quantityOfButton(int k) {
     return {tab, zeroBased - tab * kCommandsPerTab};
 }
 
-double widenFactor(float factor) { return number::readLenient(number::writeSingle(factor)); }
+double widenFactor(float factor) {
+    return number::readLenient(number::writeSingle(factor));
+}
 
 QString shortUnitName(QStringView item) {
     const qsizetype open = item.indexOf(u'(');

@@ -55,7 +55,9 @@ struct RowText {
 RowText convertRow(std::optional<float> x, const std::vector<double>& factors, int i, int b);
 
 // Row placement and window height in twips, from row 0's top and a row's height.
-constexpr int rowTop(int top0, int rowHeight, int i) { return top0 + i * (rowHeight + kRowGapTw); }
+constexpr int rowTop(int top0, int rowHeight, int i) {
+    return top0 + i * (rowHeight + kRowGapTw);
+}
 constexpr int windowHeightForLastRow(int lastTop, int lastHeight) {
     return lastTop + 3 * lastHeight;
 }

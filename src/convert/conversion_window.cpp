@@ -33,7 +33,9 @@ const QString kRowCaption = QStringLiteral("x") + QString(27, u' ') + u'=';
 
 // Text boxes that show results or captions sit on the colour of menu bars, which the window's
 // own colour does not change.
-QColor menuColor() { return QApplication::palette().color(QPalette::Window); }
+QColor menuColor() {
+    return QApplication::palette().color(QPalette::Window);
+}
 
 void setBaseColor(QLineEdit* box, const QColor& color) {
     QPalette palette = box->palette();
@@ -66,8 +68,12 @@ void setChangedText(QLineEdit* box, const QString& text) {
     if (box->text() != text) box->setText(text);
 }
 
-int topTw(const QWidget* w) { return ui::geometryTw(w).top(); }
-int heightTw(const QWidget* w) { return ui::geometryTw(w).height(); }
+int topTw(const QWidget* w) {
+    return ui::geometryTw(w).top();
+}
+int heightTw(const QWidget* w) {
+    return ui::geometryTw(w).height();
+}
 
 }  // namespace
 
@@ -283,8 +289,8 @@ void Form2::Form_Activate() {
     }
     if (s.ChartShown) {
         Chart1& chart = m_app.chart1();
-        chart.setWindowTitle(convert::chartCaption(windowTitle(), Text1->text(),
-                                                   Combo1->currentText()));
+        chart.setWindowTitle(
+            convert::chartCaption(windowTitle(), Text1->text(), Combo1->currentText()));
         chart.Chart_color();
         if (F2x != s.ChartOwner) Chart_Click();
     }
@@ -301,16 +307,15 @@ void Form2::Form_Activate() {
 }
 
 void Form2::Combo1_Click() {
-    setFontFamily(Combo1,
-                  japaneseUnitFont() ? ui::fonts::kMsPGothic : ui::fonts::kTimesNewRoman);
+    setFontFamily(Combo1, japaneseUnitFont() ? ui::fonts::kMsPGothic : ui::fonts::kTimesNewRoman);
     m_app.state().ConvertLock = 0;
     Converts();
 }
 
 void Form2::Text1_Change() {
     m_app.state().ConvertLock = 0;
-    const convert::SplitValue split = convert::splitValue(
-        number::readLenient(Text1->text()), HScroll1->minimum(), HScroll1->maximum());
+    const convert::SplitValue split = convert::splitValue(number::readLenient(Text1->text()),
+                                                          HScroll1->minimum(), HScroll1->maximum());
     Mdx = split.fraction;
     if (split.whole) setScrollPositionQuietly(*split.whole);
     Converts();
@@ -357,22 +362,27 @@ void Form2::Converts() {
 
     const std::optional<float> x = convert::enteredValue(Text1->text());
     const int b = Combo1->currentIndex();
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(m_unitNames.size()),
-                                                Tn.size());
+    const std::size_t n =
+        std::min<std::size_t>(static_cast<std::size_t>(m_unitNames.size()), Tn.size());
+    const QRect row0[] = {ui::geometryTw(Tn[0]), ui::geometryTw(Tx[0]), ui::geometryTw(Ln[0]),
+                          ui::geometryTw(Lx[0]), ui::geometryTw(Ck[0])};
     for (std::size_t i = 0; i < n; ++i) {
-        const convert::RowText row =
-            convert::convertRow(x, m_unitFactors, static_cast<int>(i), b);
+        const convert::RowText row = convert::convertRow(x, m_unitFactors, static_cast<int>(i), b);
         if (row.scale) setChangedText(Tn[i], *row.scale);
         if (row.value) setChangedText(Tx[i], *row.value);
         Lx[i]->setText(m_unitNames[static_cast<qsizetype>(i)]);
 
         if (i < m_placedRows) continue;
+        // Every row is a copy of row 0, so row 0's boxes give the heights of all of them.
         const int k = static_cast<int>(i);
-        ui::setTopTw(Tn[i], convert::rowTop(topTw(Tn[0]), heightTw(Tn[i]), k));
-        ui::setTopTw(Tx[i], convert::rowTop(topTw(Tx[0]), heightTw(Tx[i]), k));
-        ui::setTopTw(Ln[i], convert::rowTop(topTw(Ln[0]), heightTw(Tn[i]), k));
-        ui::setTopTw(Lx[i], convert::rowTop(topTw(Lx[0]), heightTw(Tx[i]), k));
-        ui::setTopTw(Ck[i], convert::rowTop(topTw(Ck[0]), heightTw(Tn[i]), k));
+        const auto place = [](QWidget* w, const QRect& first, int rowHeight, int row) {
+            ui::setGeometryTw(w, first.translated(0, convert::rowTop(0, rowHeight, row)));
+        };
+        place(Tn[i], row0[0], row0[0].height(), k);
+        place(Tx[i], row0[1], row0[1].height(), k);
+        place(Ln[i], row0[2], row0[0].height(), k);
+        place(Lx[i], row0[3], row0[1].height(), k);
+        place(Ck[i], row0[4], row0[0].height(), k);
         for (QWidget* w : std::initializer_list<QWidget*>{Ln[i], Tn[i], Tx[i], Lx[i], Ck[i]}) {
             w->setVisible(true);
         }
@@ -403,14 +413,14 @@ void Form2::Chart_Click() {
 
 void Form2::Toolbar1_ButtonClick(int index) {
     switch (index) {
-    case 2:
-        exportToClipboard();
-        break;
-    case 4:
-        Chart_Click();
-        break;
-    default:
-        break;
+        case 2:
+            exportToClipboard();
+            break;
+        case 4:
+            Chart_Click();
+            break;
+        default:
+            break;
     }
 }
 
@@ -423,7 +433,8 @@ void Form2::exportToClipboard() {
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(convert::clipboardText(windowTitle(), items, Combo1->currentIndex(), values));
+    clipboard->setText(
+        convert::clipboardText(windowTitle(), items, Combo1->currentIndex(), values));
 }
 
 bool Form2::event(QEvent* event) {

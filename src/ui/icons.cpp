@@ -58,7 +58,9 @@ private:
     Picture m_picture;
 };
 
-QIcon render(Picture picture) { return QIcon(new PaintedIcon(std::move(picture))); }
+QIcon render(Picture picture) {
+    return QIcon(new PaintedIcon(std::move(picture)));
+}
 
 QPen tinted(QPen pen, const QColor& color) {
     pen.setColor(color);

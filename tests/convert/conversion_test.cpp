@@ -48,9 +48,10 @@ TEST(EnteredValue, LenientTextRoundedToSingle) {
     const struct {
         const char* text;
         float value;
-    } cases[] = {{"", 0},      {"12.5kg", 12.5f}, {"1,5", 1},   {"-3", -3},
-                 {"1 000", 1000}, {"&H10", 16},   {"abc", 0},  {"0.1", 0.1f}};
-    for (const auto& c : cases) EXPECT_EQ(enteredValue(QString::fromLatin1(c.text)), c.value) << c.text;
+    } cases[] = {{"", 0},         {"12.5kg", 12.5f}, {"1,5", 1}, {"-3", -3},
+                 {"1 000", 1000}, {"&H10", 16},      {"abc", 0}, {"0.1", 0.1f}};
+    for (const auto& c : cases)
+        EXPECT_EQ(enteredValue(QString::fromLatin1(c.text)), c.value) << c.text;
     EXPECT_EQ(enteredValue(u"3.4E38"), 3.4e38f);
     EXPECT_FALSE(enteredValue(u"1E39").has_value());
     EXPECT_FALSE(enteredValue(u"-1E400").has_value());
@@ -144,9 +145,14 @@ TEST(SplitValue, WholePartForTheScrollBarFractionKept) {
         std::optional<int> whole;
         float fraction;
     } cases[] = {
-        {12.75, 12, 0.75f},      {1, 1, 0},          {0, 0, 0},
-        {-2.5, -3, 0.5f},        {-3, -3, 0},        {32767.5, 32767, 0.5f},
-        {32768, std::nullopt, 0}, {-32769.5, std::nullopt, 0.5f},
+        {12.75, 12, 0.75f},
+        {1, 1, 0},
+        {0, 0, 0},
+        {-2.5, -3, 0.5f},
+        {-3, -3, 0},
+        {32767.5, 32767, 0.5f},
+        {32768, std::nullopt, 0},
+        {-32769.5, std::nullopt, 0.5f},
     };
     for (const auto& c : cases) {
         const SplitValue split = splitValue(c.value, -32768, 32767);

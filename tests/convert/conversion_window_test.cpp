@@ -1,12 +1,13 @@
 #include "convert/conversion_window.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -23,21 +24,36 @@ namespace {
 
 // Tab 0 holds 20 commands, tab 1 two; the quantity buttons are numbered 20 t + c + 1.
 QStringList unitFile() {
-    QStringList lines = {"0,Mechanics",
-                         "1,Length", "3,metre (m),1", "2,millimetre (mm),1000", "2,foot (ft),3.28084",
-                         "1,Six"};
+    QStringList lines = {"0,Mechanics",         "1,Length",
+                         "3,metre (m),1",       "2,millimetre (mm),1000",
+                         "2,foot (ft),3.28084", "1,Six"};
     for (int i = 0; i < 6; ++i) lines << QStringLiteral("2,unit %1 (u%1),%2").arg(i).arg(i + 1);
-    lines << "1,ZeroBase" << "3,zero (z),0" << "2,one (o),1"
-          << "1,Wide" << "3,small (s),1" << "2,huge (h),1E30"
+    lines << "1,ZeroBase"
+          << "3,zero (z),0"
+          << "2,one (o),1"
+          << "1,Wide"
+          << "3,small (s),1"
+          << "2,huge (h),1E30"
           << "1,NoUnits";
     for (int c = 5; c < 19; ++c) lines << QStringLiteral("1,Q%1").arg(c) << "3,u (u),1";
-    lines << "1,Twentieth" << "3,only (o),1"
+    lines << "1,Twentieth"
+          << "3,only (o),1"
           << "0,Statics"
-          << "1,Force" << "2,newton (N),1000" << "3,kilonewton (kN),1";
+          << "1,Force"
+          << "2,newton (N),1000"
+          << "3,kilonewton (kN),1";
     return lines;
 }
 
-enum Button { kLength = 1, kSix = 2, kZeroBase = 3, kWide = 4, kNoUnits = 5, kTwentieth = 20, kForce = 21 };
+enum Button {
+    kLength = 1,
+    kSix = 2,
+    kZeroBase = 3,
+    kWide = 4,
+    kNoUnits = 5,
+    kTwentieth = 20,
+    kForce = 21
+};
 
 class ConversionWindowTest : public ::testing::Test {
 protected:
@@ -110,7 +126,8 @@ TEST_F(ConversionWindowTest, NewWindowShowsOneUnitOfTheBaseUnit) {
     EXPECT_EQ(texts(w.Lx), QStringList({"m", "mm", "ft"}));
     for (QCheckBox* tick : w.Ck) EXPECT_TRUE(tick->isChecked());
     for (std::size_t i = 0; i < w.Tn.size(); ++i) {
-        for (QWidget* part : std::initializer_list<QWidget*>{w.Ln[i], w.Tn[i], w.Tx[i], w.Lx[i], w.Ck[i]}) {
+        for (QWidget* part :
+             std::initializer_list<QWidget*>{w.Ln[i], w.Tn[i], w.Tx[i], w.Lx[i], w.Ck[i]}) {
             EXPECT_TRUE(part->isVisible()) << i;
         }
     }
@@ -245,8 +262,8 @@ TEST_F(ConversionWindowTest, StepBoxAcceptsWholeNumbersFromOneUp) {
         const char* text;
         const char* shown;
         int step;
-    } cases[] = {{"7", "7", 7},   {"2.5", "2.5", 2},  {"0", "1", 1},         {"-4", "1", 1},
-                 {"", "1", 1},    {"32767", "32767", 32767}, {"32768", "1", 1}, {"3x", "1", 1}};
+    } cases[] = {{"7", "7", 7}, {"2.5", "2.5", 2},         {"0", "1", 1},     {"-4", "1", 1},
+                 {"", "1", 1},  {"32767", "32767", 32767}, {"32768", "1", 1}, {"3x", "1", 1}};
     for (const auto& c : cases) {
         w.Text2->setText(QString::fromLatin1(c.text));
         EXPECT_EQ(w.Text2->text(), c.shown) << c.text;
@@ -267,7 +284,8 @@ TEST_F(ConversionWindowTest, JapaneseFontOptionReachesTheUnitNamesAndTheList) {
     Form2& before = open(kLength);
     app.setting().Check1[1]->setChecked(true);
     Form2& w = open(kLength);
-    EXPECT_EQ(w.Lx[0]->font().family(), ui::fonts::kTimesNewRoman);  // the designed row keeps its font
+    EXPECT_EQ(w.Lx[0]->font().family(),
+              ui::fonts::kTimesNewRoman);  // the designed row keeps its font
     EXPECT_EQ(w.Lx[1]->font().family(), ui::fonts::kMsPGothic);
     EXPECT_EQ(w.Lx[2]->font().family(), ui::fonts::kMsPGothic);
     EXPECT_EQ(w.Combo1->font().family(), ui::fonts::kMsPGothic);
