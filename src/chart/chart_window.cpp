@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "app/application.h"
+#include "chart/chart_colors.h"
 #include "chart/chart_grid.h"
+#include "chart/rotation.h"
 #include "chart/series_builder.h"
 #include "convert/number_text.h"
 #include "settings/chart_settings_window.h"
@@ -101,7 +103,14 @@ Chart1::Chart1(Application& app) : m_app(app) {
         QAction* item = menu20->addAction(QString::fromLatin1(rotationItems[i]));
         item->setCheckable(i < 3);
         item->setChecked(i == 1);
-        connect(item, &QAction::triggered, this, [this, i] { m20_Click(i); });
+        connect(item, &QAction::triggered, this, [this, item, i] {
+            // Qt has already flipped the mark of a checkable item; m20_Click flips it itself.
+            if (item->isCheckable()) {
+                const QSignalBlocker quiet(item);
+                item->setChecked(!item->isChecked());
+            }
+            m20_Click(i);
+        });
         m20.push_back(item);
     }
 
@@ -277,6 +286,49 @@ void Chart1::MSChart1_PointSelected(int series, int dataPoint, int, int&) {
     // "&" in a menu caption would mark a shortcut key; the text must show as it is.
     m10[0]->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
     menu10->popup(QCursor::pos());
+}
+
+void Chart1::Timer_sets() {
+    Form3& settings = m_app.form3();
+    const RotationOptions options{settings.Check1[0]->isChecked(), settings.Check1[1]->isChecked(),
+                                  settings.Check1[2]->isChecked()};
+    const bool is2D = MSChart1->grid().chartType() == kChartType2D;
+    setTimer1Interval(rotationInterval(is2D, options, m_app.state().RotSpeed));
+}
+
+void Chart1::Timer1_Timer() {
+    const ViewAngles shown =
+        steppedAngles({lngRotation, lngElevation}, m20[1]->isChecked(), m20[2]->isChecked());
+    MSChart1->grid().setView3d(static_cast<float>(shown.rotation),
+                               static_cast<float>(shown.elevation));
+    const ViewAngles kept = wrappedAngles(shown);
+    lngRotation = kept.rotation;
+    lngElevation = kept.elevation;
+}
+
+void Chart1::m20_Click(int Index) {
+    if (Index >= 0 && Index <= 2) {
+        QAction* item = m20[static_cast<std::size_t>(Index)];
+        item->setChecked(!item->isChecked());
+        // The settings window's box follows; its own handler copies the state back to this
+        // item and sets the timer, which changes nothing when the two already agree.
+        m_app.form3().Check1[static_cast<std::size_t>(Index)]->setChecked(item->isChecked());
+        Timer_sets();
+    } else if (Index == 3) {
+        const ViewAngles start;
+        lngRotation = start.rotation;
+        lngElevation = start.elevation;
+        MSChart1->grid().setView3d(static_cast<float>(lngRotation),
+                                   static_cast<float>(lngElevation));
+    }
+}
+
+void Chart1::Chart_color() {
+    const bool useDefault = m_app.form3().Option1[0]->isChecked();
+    const AppState& s = m_app.state();
+    const RgbComponents c =
+        splitColor(chosenChartColor(useDefault, s.PlotColor, s.UnitCommandColor));
+    MSChart1->grid().setSeries1Color(c.red, c.green, c.blue);
 }
 
 void Chart1::MSChart1_MouseDown(int button, int, int, int) {

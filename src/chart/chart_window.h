@@ -31,16 +31,19 @@ public:
     // Shows the window modeless and draws the chart data as it stands now.
     void showModeless();
 
-    void Timer_sets() {}
-    void Chart_color() {}
+    // Starts the rotation timer at RotSpeed when the chart is 3D and the rotation options of
+    // the chart settings ask for it, else stops it.
+    void Timer_sets();
+    // Colours series 1 with the colour chosen in the chart settings.
+    void Chart_color();
 
     void Toolbar1_ButtonClick(int index);
     // Rebuilds the chosen series from the chart data.
     void Combo1_Click();
     void MSChart1_PointSelected(int series, int dataPoint, int mouseFlags, int& cancel);
     void MSChart1_MouseDown(int button, int shift, int x, int y);
-    void m20_Click(int) {}
-    void Timer1_Timer() {}
+    void m20_Click(int Index);
+    void Timer1_Timer();
 
     std::int32_t lngRotation = 0;
     std::int32_t lngElevation = 0;

@@ -144,7 +144,9 @@ TEST_F(ChartWindowTest, ModesTwoThreeAndSix) {
     EXPECT_EQ(grid().chartType(), kChartType2D);
     EXPECT_TRUE(grid().secondaryAxis());
     EXPECT_FALSE(c.Timer1->isActive());
-    ASSERT_EQ(app.form3Loaded(), nullptr);
+    // Colouring the series at load read the chart settings, which made them, hidden.
+    ASSERT_NE(app.form3Loaded(), nullptr);
+    EXPECT_TRUE(app.form3Loaded()->isHidden());
     c.Toolbar1_ButtonClick(6);
     ASSERT_NE(app.form3Loaded(), nullptr);
     EXPECT_TRUE(app.form3Loaded()->isVisible());
