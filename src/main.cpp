@@ -1,6 +1,8 @@
 #include <QApplication>
 
 #include "app/application.h"
+#include "app/main_window.h"
+#include "app/startup_probe.h"
 #include "ui/app_icon.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
 
     zephal::ui::QtDialogs dialogs;
     zephal::Application app(dialogs);
+    zephal::installStartupProbe(&app.form1());
     app.Main();
     if (app.ended()) return 0;
     return QApplication::exec();
