@@ -183,6 +183,8 @@ void Chart1::Form_Resize() {
 
 void Chart1::Form_Unload() {
     m_app.state().ChartShown = 0;
+    // The window goes once control is back in the event loop; no tick may come before.
+    Timer1->stop();
 }
 
 void Chart1::Form_Terminate() {

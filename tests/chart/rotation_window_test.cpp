@@ -200,6 +200,22 @@ TEST_F(RotationTest, TwoDStopsAndThreeDGoesOnFromTheSameAngles) {
     EXPECT_EQ(ticks(1).back(), (Angles{110, 30}));
 }
 
+TEST_F(RotationTest, ClosingStopsTheTimerAndTheNextWindowStartsAfresh) {
+    Chart1& c = turning();
+    ticks(3);
+    c.close();
+    EXPECT_FALSE(c.Timer1->isActive()) << "no tick between the close and the window's end";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // The box is still on; the next window turns from 60 and 30 once it is 3D.
+    Chart1& again = chart();
+    EXPECT_EQ(view(), (Angles{60, 30}));
+    EXPECT_FALSE(again.Timer1->isActive());
+    again.Toolbar1_ButtonClick(3);
+    EXPECT_TRUE(again.Timer1->isActive());
+    EXPECT_EQ(ticks(1).back(), (Angles{70, 30}));
+}
+
 TEST_F(RotationTest, BothResetsReturnTheViewAndLeaveTheTimerRunning) {
     Chart1& c = turning();
     c.m20[2]->trigger();
