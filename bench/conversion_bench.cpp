@@ -1,6 +1,7 @@
-// A conversion of 20 rows (the arithmetic alone, and the window's Converts writing its boxes),
-// and opening a conversion window of 20 units from the click to the window drawn on screen.
-// Run on a display: xvfb-run -a -s "-screen 0 1600x1200x24" build/bench/bench_conversion
+// A conversion of 20 rows (the arithmetic alone, the window's Converts writing its boxes, and
+// the same with the chart window shown, which every conversion sends the rows to), and opening a
+// conversion window of 20 units from the click to the window drawn on screen. Run on a display:
+// xvfb-run -a -s "-screen 0 1600x1200x24" build/bench/bench_conversion
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,8 +13,10 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "chart/chart_window.h"
 #include "convert/conversion.h"
 #include "convert/conversion_window.h"
+#include "ui/chart_view.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
 
@@ -81,6 +84,32 @@ void BM_ConvertsWindow(benchmark::State& st) {
 }
 BENCHMARK(BM_ConvertsWindow)
     ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// What one keystroke costs while the 2D chart is shown: the conversion, the rows sent to the
+// chart, its rebuild and its drawing.
+void BM_ConvertsWindowWithChart(benchmark::State& st) {
+    Program program;
+    zephal::Form2& window = program.open();
+    window.Toolbar1_ButtonClick(4);
+    zephal::Chart1& chart = program.app.chart1();
+    chart.MSChart1->flush();
+    QCoreApplication::processEvents();
+    int step = 0;
+    for (auto _ : st) {
+        window.Text1->blockSignals(true);
+        window.Text1->setText(QString::number(++step % 1000) + QStringLiteral(".25"));
+        window.Text1->blockSignals(false);
+        program.app.state().ConvertLock = 0;
+        window.Converts();
+        chart.MSChart1->flush();
+        QCoreApplication::processEvents();
+        chart.repaint();
+    }
+}
+BENCHMARK(BM_ConvertsWindowWithChart)
+    ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <cmath>
@@ -227,7 +228,7 @@ void Form2::addRow() {
     tick->setFont(ui::fonts::font(ui::fonts::kMsMincho, 9));
     tick->setChecked(true);
     ui::setGeometryTw(tick, {5445, 1710, 240, 240});
-    connect(tick, &QCheckBox::stateChanged, this, [this] { Chart_Click(); });  // Ck_Click
+    connect(tick, &QCheckBox::stateChanged, this, [this, index = row - 1] { Ck_Click(index); });
 
     for (QWidget* w : std::initializer_list<QWidget*>{caption, scale, value, unit, tick}) {
         w->setVisible(designed);
@@ -408,7 +409,42 @@ void Form2::Converts() {
 }
 
 void Form2::Chart_Click() {
-    // Sending the ticked rows to the chart window comes with the chart window.
+    AppState& s = m_app.state();
+    const std::size_t n = static_cast<std::size_t>(m_unitNames.size());
+    s.ChartValues.assign(n + 1, ValueRef{});
+    s.ChartUnits.assign(n + 1, std::nullopt);
+    std::int16_t k = 0;
+    for (std::size_t i = 0; i < n && i < Ck.size(); ++i) {
+        if (Ck[i]->checkState() == Qt::Unchecked) continue;
+        ++k;
+        // The entry reads the box itself, so a later conversion shows at the chart's next
+        // build; once this window is closed the box is gone and the entry reads nothing.
+        s.ChartValues[static_cast<std::size_t>(k)] =
+            [box = QPointer<QLineEdit>(Tx[i])]() -> std::optional<QString> {
+            if (!box) return std::nullopt;
+            return box->text();
+        };
+        s.ChartUnits[static_cast<std::size_t>(k)] = m_unitNames[static_cast<qsizetype>(i)];
+    }
+    s.ChartCount = k;
+
+    Chart1& chart = m_app.chart1();
+    chart.setWindowTitle(
+        convert::chartCaption(windowTitle(), Text1->text(), Combo1->currentText()));
+    // This runs on every keystroke in the value box and on every tick: the chart comes up
+    // beside this window, or is redrawn where it stands, and the keyboard stays here.
+    if (!chart.isVisible()) {
+        chart.setAttribute(Qt::WA_ShowWithoutActivating, true);
+        chart.show();
+        chart.raise();
+        chart.setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
+    chart.Combo1_Click();
+}
+
+void Form2::Ck_Click(int Index) {
+    Q_UNUSED(Index);
+    Chart_Click();
 }
 
 void Form2::Toolbar1_ButtonClick(int index) {
@@ -416,9 +452,16 @@ void Form2::Toolbar1_ButtonClick(int index) {
         case 2:
             exportToClipboard();
             break;
-        case 4:
+        case 4: {
             Chart_Click();
+            // Asked for by name: the chart comes to the front, out of the task bar if need be,
+            // and takes the keyboard.
+            Chart1& chart = m_app.chart1();
+            if (chart.isMinimized())
+                chart.setWindowState(chart.windowState() & ~Qt::WindowMinimized);
+            chart.showModeless();
             break;
+        }
         default:
             break;
     }

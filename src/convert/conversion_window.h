@@ -70,6 +70,7 @@ private:
     void HScroll1_Change();
     void HScroll1_GotFocus();
     void Chart_Click();
+    void Ck_Click(int Index);
     void exportToClipboard();
 
     void buildToolbar();

@@ -11,9 +11,12 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "chart/chart_grid.h"
+#include "chart/chart_window.h"
 #include "help/about_window.h"
 #include "settings/setting_window.h"
 #include "support.h"
+#include "ui/chart_view.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
@@ -34,8 +37,13 @@ QStringList unitFile() {
           << "1,Wide"
           << "3,small (s),1"
           << "2,huge (h),1E30"
-          << "1,NoUnits";
-    for (int c = 5; c < 19; ++c) lines << QStringLiteral("1,Q%1").arg(c) << "3,u (u),1";
+          << "1,NoUnits"
+          << "1,Four"
+          << "3,a (a),1"
+          << "2,b (b),2"
+          << "2,c (c),4"
+          << "2,d (d),8";
+    for (int c = 6; c < 19; ++c) lines << QStringLiteral("1,Q%1").arg(c) << "3,u (u),1";
     lines << "1,Twentieth"
           << "3,only (o),1"
           << "0,Statics"
@@ -51,6 +59,7 @@ enum Button {
     kZeroBase = 3,
     kWide = 4,
     kNoUnits = 5,
+    kFour = 6,
     kTwentieth = 20,
     kForce = 21
 };
@@ -101,6 +110,15 @@ protected:
     static void clickRightArrow(QScrollBar* bar) {
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     }
+
+    // What ChartValues entry k reads now; nothing for an empty entry or a box that is gone.
+    std::optional<QString> chartValue(std::size_t k) {
+        const auto& values = app.state().ChartValues;
+        if (k >= values.size() || !values[k]) return std::nullopt;
+        return values[k]();
+    }
+    // The value the chart draws for entry k in the single-series layout.
+    std::optional<double> drawn(int k) { return app.chart1Loaded()->MSChart1->grid().value(k, 1); }
 
     test::TempFolder folder;
     ui::RecordingDialogs dialogs;
@@ -428,6 +446,137 @@ TEST_F(ConversionWindowTest, ToolbarShowsTheSettingsAndHelpWindows) {
     EXPECT_TRUE(app.setting().isVisible());
     main().Toolbar1_ButtonClick(9);
     EXPECT_TRUE(dialogs.filtersAsked.isEmpty());
+}
+
+TEST_F(ConversionWindowTest, TicksChooseTheRowsTheChartReads) {
+    Form2& w = open(kFour);
+    EXPECT_EQ(app.chart1Loaded(), nullptr);
+    w.Ck[1]->setChecked(false);  // the first tick opens the chart
+    ASSERT_NE(app.chart1Loaded(), nullptr);
+    EXPECT_TRUE(app.chart1Loaded()->isVisible());
+    EXPECT_EQ(app.state().ChartShown, 1);
+    w.Ck[3]->setCheckState(Qt::Unchecked);
+
+    const AppState& s = app.state();
+    EXPECT_EQ(s.ChartCount, 2);
+    ASSERT_EQ(s.ChartValues.size(), 5u);
+    EXPECT_EQ(chartValue(1), w.Tx[0]->text());
+    EXPECT_EQ(chartValue(2), w.Tx[2]->text());
+    EXPECT_EQ(s.ChartUnits[1], "a");
+    EXPECT_EQ(s.ChartUnits[2], "c");
+    for (std::size_t k : {0u, 3u, 4u}) {
+        EXPECT_FALSE(s.ChartValues[k]) << k;
+        EXPECT_FALSE(s.ChartUnits[k]) << k;
+    }
+    EXPECT_EQ(app.chart1Loaded()->windowTitle(), "Four : 1 a (a)");
+    EXPECT_EQ(drawn(2), 4.0);
+
+    // A partly ticked box counts as ticked.
+    w.Ck[3]->setCheckState(Qt::PartiallyChecked);
+    EXPECT_EQ(s.ChartCount, 3);
+    EXPECT_EQ(chartValue(3), w.Tx[3]->text());
+    w.Ck[3]->setCheckState(Qt::Unchecked);
+
+    // Every row reaches the clipboard, ticked or not.
+    w.Toolbar1_ButtonClick(2);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count("\r\n"), 5);
+
+    // With the chart loaded, every conversion re-titles it and draws the new values.
+    type(w.Text1, "5");
+    EXPECT_EQ(app.chart1Loaded()->windowTitle(), "Four : 5 a (a)");
+    EXPECT_EQ(drawn(1), 5.0);
+    EXPECT_EQ(drawn(2), 20.0);
+
+    // Unticking the last ticked rows still titles and shows the chart, with nothing in it.
+    w.Ck[0]->setChecked(false);
+    w.Ck[2]->setChecked(false);
+    EXPECT_EQ(s.ChartCount, 0);
+    EXPECT_EQ(s.ChartValues.size(), 5u);
+    for (const ValueRef& entry : s.ChartValues) EXPECT_FALSE(entry);
+    EXPECT_TRUE(app.chart1Loaded()->isVisible());
+    EXPECT_EQ(app.chart1Loaded()->MSChart1->grid().rowCount(), 0);
+}
+
+TEST_F(ConversionWindowTest, ChartReadsTheBoxesAsTheyAreNow) {
+    Form2& w = open(kFour);
+    w.Toolbar1_ButtonClick(4);
+    ASSERT_NE(app.chart1Loaded(), nullptr);
+    EXPECT_EQ(app.state().ChartCount, 4);
+    EXPECT_EQ(drawn(4), 8.0);
+
+    // Without the chart no conversion sends data again, yet the entries follow the boxes.
+    app.chart1Loaded()->close();
+    EXPECT_EQ(app.state().ChartShown, 0);
+    type(w.Text1, "3");
+    EXPECT_EQ(chartValue(4), "24");
+    EXPECT_EQ(app.chart1().MSChart1->grid().value(4, 1), 24.0);  // reopened elsewhere
+    EXPECT_EQ(app.state().ChartShown, 1);
+}
+
+TEST_F(ConversionWindowTest, ActivationMovesTheChartToTheActivatedWindow) {
+    Form2& length = open(kLength);
+    length.Form_Activate();
+    length.Toolbar1_ButtonClick(4);
+    Chart1* chart = app.chart1Loaded();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->windowTitle(), "Length : 1 metre (m)");
+    EXPECT_EQ(app.state().ChartCount, 3);
+
+    Form2& force = open(kForce);
+    force.Form_Activate();
+    EXPECT_EQ(app.state().ChartOwner, force.F2x);
+    EXPECT_EQ(chart->windowTitle(), "Force : 1 kilonewton (kN)");
+    EXPECT_EQ(app.state().ChartCount, 2);
+    EXPECT_EQ(app.state().ChartUnits[1], "N");
+    EXPECT_EQ(chart->MSChart1->grid().rowLabelAt(1), "N");
+    EXPECT_EQ(drawn(1), 1000.0);
+
+    length.Form_Activate();
+    EXPECT_EQ(app.state().ChartOwner, length.F2x);
+    EXPECT_EQ(chart->windowTitle(), "Length : 1 metre (m)");
+    EXPECT_EQ(app.state().ChartCount, 3);
+    EXPECT_EQ(chart->MSChart1->grid().rowCount(), 3);
+}
+
+TEST_F(ConversionWindowTest, TypingWithTheChartLoadedKeepsTheKeyboard) {
+    Form2& w = open(kLength);
+    app.chart1();  // loaded hidden, as a colour choice in the chart settings does
+    activate(w);
+    type(w.Text1, "25");  // the first key shows the chart, the second redraws it
+    QTest::qWait(50);     // a window that asked for the focus has it by now
+    EXPECT_TRUE(app.chart1Loaded()->isVisible());
+    EXPECT_EQ(w.Text1->text(), "25");
+    EXPECT_EQ(w.focusWidget(), w.Text1);
+    // Another program on the display may hold the focus; the chart window must not.
+    EXPECT_NE(QApplication::activeWindow(), app.chart1Loaded());
+    EXPECT_EQ(app.chart1Loaded()->windowTitle(), "Length : 25 metre (m)");
+}
+
+TEST_F(ConversionWindowTest, ClosedWindowLeavesTheChartNothingToRead) {
+    Form2& length = open(kLength);
+    length.Toolbar1_ButtonClick(4);
+    Chart1& chart = *app.chart1Loaded();
+    length.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(app.conversionWindows().empty());
+
+    EXPECT_EQ(app.state().ChartCount, 3);
+    EXPECT_EQ(chartValue(1), std::nullopt);
+    // Every series and layout builds with its reads failing; the units are still there.
+    for (int position = chart.Combo1->count() - 1; position >= 0; --position) {
+        chart.Combo1->setCurrentIndex(position);
+    }
+    chart.Toolbar1_ButtonClick(4);
+    chart.Toolbar1_ButtonClick(4);
+    EXPECT_EQ(chart.MSChart1->grid().rowCount(), 3);
+    EXPECT_EQ(chart.MSChart1->grid().rowLabelAt(2), "mm");
+    EXPECT_EQ(drawn(2), std::nullopt);
+
+    // The next window takes the chart over.
+    Form2& force = open(kForce);
+    force.Form_Activate();
+    EXPECT_EQ(app.state().ChartCount, 2);
+    EXPECT_EQ(chartValue(2), "1");
 }
 
 }  // namespace
