@@ -77,6 +77,13 @@ RowText convertRow(std::optional<float> x, const std::vector<double>& factors, i
     return row;
 }
 
+int unitColumnWidthTw(int longestNameTw) {
+    // A label draws its text from its left edge; the room at the right keeps the last letter
+    // off the tick box beside it.
+    constexpr int kRightRoomTw = 60;
+    return std::max(kUnitColumnWidthTw, longestNameTw + kRightRoomTw);
+}
+
 SplitValue splitValue(double value, int lowest, int highest) {
     if (!std::isfinite(value)) return {};
     const double whole = std::floor(value);

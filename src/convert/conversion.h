@@ -62,6 +62,11 @@ constexpr int windowHeightForLastRow(int lastTop, int lastHeight) {
     return lastTop + 3 * lastHeight;
 }
 
+// The unit name column: the designed width, or wider when the longest short name of the window
+// needs more, so that no symbol is clipped. `longestNameTw` is that name's drawn width.
+inline constexpr int kUnitColumnWidthTw = 765;
+int unitColumnWidthTw(int longestNameTw);
+
 // The scroll bar holds the whole part of the entered value (the largest whole number not
 // above it) and the window keeps the rest; whole + fraction gives the value back, so stepping
 // the whole part keeps the fraction, for negative values too.

@@ -221,7 +221,7 @@ void Form2::addRow() {
     auto* unit = new QLabel(QStringLiteral("Lx"), m_client);
     unit->setAccessibleName(QStringLiteral("Unit %1").arg(row));
     unit->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25, true));
-    ui::setGeometryTw(unit, {4654, 1710, 765, 285});
+    ui::setGeometryTw(unit, {4654, 1710, convert::kUnitColumnWidthTw, 285});
 
     auto* tick = new QCheckBox(m_client);
     tick->setAccessibleName(QStringLiteral("Chart %1").arg(row));
@@ -267,6 +267,8 @@ void Form2::Form_Load() {
         setFontFamily(Lx.back(), japanese ? ui::fonts::kMsPGothic : ui::fonts::kTimesNewRoman);
     }
 
+    fitUnitColumn();
+
     if (table.baseIndex >= 0 && table.baseIndex < Combo1->count()) {
         Combo1->setCurrentIndex(table.baseIndex);
     }
@@ -305,6 +307,32 @@ void Form2::Form_Activate() {
         ui::setBackColor(Lx[i], back);
         ui::setBackColor(Ck[i], back);
     }
+}
+
+// Symbols such as "kgf･s^2/m^4" are wider than the designed column: the column grows to the
+// longest of this window's names and the tick boxes and the window move out by as much.
+void Form2::fitUnitColumn() {
+    double longest = 0;
+    for (qsizetype i = 0; i < m_unitNames.size() && static_cast<std::size_t>(i) < Lx.size(); ++i) {
+        const QLabel* label = Lx[static_cast<std::size_t>(i)];
+        longest = std::max(longest, QFontMetricsF(label->font()).horizontalAdvance(m_unitNames[i]));
+    }
+    const int width =
+        convert::unitColumnWidthTw(static_cast<int>(std::ceil(longest / ui::pixelsPerTwip())));
+    const int extra = width - convert::kUnitColumnWidthTw;
+    if (extra <= 0) return;
+
+    for (std::size_t i = 0; i < Lx.size(); ++i) {
+        ui::setWidthTw(Lx[i], width);
+        ui::setLeftTw(Ck[i], ui::geometryTw(Ck[i]).left() + extra);
+    }
+    const int clientWidth = kClientWidthTw + extra;
+    m_client->resize(ui::toPixels(clientWidth), m_client->height());
+    Toolbar1->resize(ui::toPixels(clientWidth), Toolbar1->height());
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ui::setWindowWidthTw(this, clientWidth + ui::kFrameWidthTw);
+    setFixedSize(size());
 }
 
 void Form2::Combo1_Click() {

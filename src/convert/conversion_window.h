@@ -76,6 +76,7 @@ private:
     void buildToolbar();
     void buildControls();
     void addRow();
+    void fitUnitColumn();
     bool japaneseUnitFont();
     void setScrollPositionQuietly(int whole);
 

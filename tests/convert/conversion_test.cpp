@@ -177,6 +177,12 @@ TEST(SplitValue, SteppingTheWholePartKeepsTheFraction) {
     }
 }
 
+TEST(UnitColumnWidth, DesignWidthUntilANameNeedsMore) {
+    EXPECT_EQ(unitColumnWidthTw(0), kUnitColumnWidthTw);
+    EXPECT_EQ(unitColumnWidthTw(kUnitColumnWidthTw - 60), kUnitColumnWidthTw);
+    EXPECT_EQ(unitColumnWidthTw(1500), 1560);
+}
+
 TEST(ChartCaption, CaptionEnteredTextAndUnit) {
     EXPECT_EQ(chartCaption("Length", "2.50", "metre (m)"), "Length : 2.50 metre (m)");
     EXPECT_EQ(chartCaption("Length", "", ""), "Length :  ");

@@ -579,5 +579,32 @@ TEST_F(ConversionWindowTest, ClosedWindowLeavesTheChartNothingToRead) {
     EXPECT_EQ(chartValue(2), "1");
 }
 
+TEST_F(ConversionWindowTest, UnitColumnWidensForLongSymbols) {
+    Form2& plain = open(kLength);
+    const QRect designTick = ui::geometryTw(plain.Ck[0]);
+    const int designWidth = ui::windowWidthTw(&plain);
+    EXPECT_EQ(ui::geometryTw(plain.Lx[2]).width(), 765);
+    EXPECT_EQ(designTick.left(), 5445);
+
+    main().SetData(folder.writeLines(
+        "wide.zep",
+        {"0,T", "1,Viscosity", "3,pascal second (Pa･s),1",
+         "2,kilogram-force second squared per metre to the fourth (kgf･s^2/m^4),9.80665",
+         "2,calorie per second metre degree (cal/s･m･℃),1"}));
+    Form2& wide = open(kLength);
+    const int column = ui::geometryTw(wide.Lx[0]).width();
+    const int extra = column - 765;
+    EXPECT_GT(extra, 0);
+    for (std::size_t i = 0; i < wide.Lx.size(); ++i) {
+        const QLabel* unit = wide.Lx[i];
+        EXPECT_LE(unit->fontMetrics().horizontalAdvance(unit->text()), unit->width()) << i;
+        EXPECT_EQ(ui::geometryTw(unit).width(), column);
+        EXPECT_EQ(ui::geometryTw(wide.Ck[i]).left(), 5445 + extra);
+        EXPECT_TRUE(wide.client()->rect().contains(wide.Ck[i]->geometry())) << i;
+    }
+    EXPECT_EQ(ui::windowWidthTw(&wide), designWidth + extra);
+    EXPECT_EQ(wide.Toolbar1->width(), wide.width());
+}
+
 }  // namespace
 }  // namespace zephal
