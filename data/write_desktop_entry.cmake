@@ -1,0 +1,37 @@
+# Run at install time, when the prefix is known (`cmake --install --prefix` may choose it then):
+# writes the desktop entry for that prefix and installs it. The entry starts the program in
+# the installed data folder, the working folder where the program reads zephal.zep.
+# In: ZEPHAL_TEMPLATE, ZEPHAL_ENTRY (the file to write), ZEPHAL_BINDIR, ZEPHAL_DATADIR.
+
+foreach(dir BINDIR DATADIR)
+    if(IS_ABSOLUTE "${ZEPHAL_${dir}}")
+        set(${dir} "${ZEPHAL_${dir}}")
+    else()
+        set(${dir} "${CMAKE_INSTALL_PREFIX}/${ZEPHAL_${dir}}")
+    endif()
+endforeach()
+set(program "${BINDIR}/zephal")
+
+# A value of a desktop entry keeps a backslash only doubled.
+function(entry_string out value)
+    string(REPLACE "\\" "\\\\" value "${value}")
+    set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
+# The command line of Exec= needs quotes around a path holding a blank or another reserved
+# character, and a backslash before ", `, $ and \ inside them; a percent sign is doubled
+# because it starts a field code.
+set(exec "${program}")
+string(REPLACE "%" "%%" exec "${exec}")
+if(exec MATCHES "[^A-Za-z0-9/._+%-]")
+    foreach(ch "\\" "\"" "`" "$")
+        string(REPLACE "${ch}" "\\${ch}" exec "${exec}")
+    endforeach()
+    set(exec "\"${exec}\"")
+endif()
+
+entry_string(ZEPHAL_EXEC "${exec}")
+entry_string(ZEPHAL_TRYEXEC "${program}")
+entry_string(ZEPHAL_PATH "${DATADIR}/zephal")
+configure_file("${ZEPHAL_TEMPLATE}" "${ZEPHAL_ENTRY}" @ONLY)
+file(INSTALL DESTINATION "${DATADIR}/applications" TYPE FILE FILES "${ZEPHAL_ENTRY}")
