@@ -143,6 +143,7 @@ void Form2::buildControls() {
     HScroll1->setValue(1);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(10);
+    HScroll1->setInvertedControls(false);  // Right and PageDown step up, as the arrow buttons do
     // Reachable with the Tab key for stepping by the arrow keys; a click leaves the focus in
     // the value box so that the user can go on typing.
     HScroll1->setFocusPolicy(Qt::TabFocus);
@@ -400,6 +401,8 @@ void Form2::Converts() {
         if (row.scale) setChangedText(Tn[i], *row.scale);
         if (row.value) setChangedText(Tx[i], *row.value);
         Lx[i]->setText(m_unitNames[static_cast<qsizetype>(i)]);
+        // The label's name says which row it is; a screen reader also reads the unit itself.
+        Lx[i]->setAccessibleDescription(Lx[i]->text());
 
         if (i < m_placedRows) continue;
         // Every row is a copy of row 0, so row 0's boxes give the heights of all of them.

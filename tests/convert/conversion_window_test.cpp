@@ -608,3 +608,18 @@ TEST_F(ConversionWindowTest, UnitColumnWidensForLongSymbols) {
 
 }  // namespace
 }  // namespace zephal
+
+namespace zephal {
+namespace {
+
+TEST_F(ConversionWindowTest, ArrowKeysOnTheScrollBarStepLikeItsButtons) {
+    Form2& w = open(kLength);
+    QTest::keyClick(w.HScroll1, Qt::Key_Right);
+    EXPECT_EQ(w.Text1->text(), "2");
+    QTest::keyClick(w.HScroll1, Qt::Key_Left);
+    QTest::keyClick(w.HScroll1, Qt::Key_Left);
+    EXPECT_EQ(w.Text1->text(), "0");
+}
+
+}  // namespace
+}  // namespace zephal
