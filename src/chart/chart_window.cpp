@@ -74,8 +74,18 @@ Chart1::Chart1(Application& app) : m_app(app) {
         action->setToolTip(QString::fromLatin1(b.tip));
         action->setCheckable(b.toggles);
         action->setData(b.index);
-        connect(action, &QAction::triggered, this,
-                [this, index = b.index] { Toolbar1_ButtonClick(index); });
+        if (b.toggles) {
+            // A toggle (by mouse, or by assistive technology, which toggles without a click)
+            // switches the mode when the button's new state differs from it; setting the
+            // button to the mode's state from code does nothing more.
+            connect(action, &QAction::toggled, this, [this, index = b.index](bool checked) {
+                const bool mode = index == 4 ? modes().blnIndividual : modes().blnLogChart;
+                if (checked != mode) Toolbar1_ButtonClick(index);
+            });
+        } else {
+            connect(action, &QAction::triggered, this,
+                    [this, index = b.index] { Toolbar1_ButtonClick(index); });
+        }
         Buttons[static_cast<std::size_t>(b.index)] = action;
     }
 

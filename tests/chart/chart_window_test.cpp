@@ -296,3 +296,25 @@ TEST_F(ChartWindowTest, ResizeFollowsTheWindow) {
 
 }  // namespace
 }  // namespace zephal
+
+namespace zephal {
+namespace {
+
+// Assistive technology toggles a checkable button without clicking it; the mode follows, once.
+TEST_F(ChartWindowTest, ModeButtonsFollowAToggleWithoutAClick) {
+    send({"2", "8", "4"}, {"N", "kN", "mN"});
+    Chart1& c = chart();
+    c.Buttons[5]->toggle();
+    EXPECT_TRUE(c.blnLogChart());
+    EXPECT_TRUE(c.Buttons[5]->isChecked());
+    c.Buttons[5]->setChecked(true);  // already so: nothing more happens
+    EXPECT_TRUE(c.blnLogChart());
+    c.Buttons[5]->toggle();
+    EXPECT_FALSE(c.blnLogChart());
+    c.Buttons[4]->toggle();
+    EXPECT_TRUE(c.blnIndividual());
+    EXPECT_TRUE(grid().legend());
+}
+
+}  // namespace
+}  // namespace zephal
