@@ -9,20 +9,38 @@
 namespace zephal::ui {
 namespace {
 
-constexpr const char* kGeometry = "zephalTwips";
-constexpr const char* kOrigin = "zephalTwipsOrigin";
-constexpr const char* kApplied = "zephalTwipsPixels";
+// Where a widget was placed: its twips, the pixel origin they count from, and the pixels they
+// were turned into. Kept in one property, so placing a widget sends it one property event.
+struct Placement {
+    QRect twips;
+    QPoint origin;
+    QRect applied;
+};
+
+}  // namespace
+}  // namespace zephal::ui
+
+Q_DECLARE_METATYPE(zephal::ui::Placement)
+
+namespace zephal::ui {
+namespace {
+
+constexpr const char* kPlacement = "zephalTwips";
 constexpr const char* kWindowSize = "zephalWindowTwips";
 constexpr const char* kWindowApplied = "zephalWindowPixels";
 
+Placement placement(const QWidget* widget) {
+    return widget->property(kPlacement).value<Placement>();
+}
+
 // The remembered twips hold only while the pixels are still those they were turned into;
 // after a move or resize by the user, the pixels are the truth.
-void apply(QWidget* widget, const QRect& tw) {
-    const QPoint origin = widget->property(kOrigin).toPoint();
-    const QRect px(origin.x() + toPixels(tw.left()), origin.y() + toPixels(tw.top()),
-                   std::max(toPixels(tw.width()), 0), std::max(toPixels(tw.height()), 0));
-    widget->setGeometry(px);
-    widget->setProperty(kApplied, widget->geometry());
+void place(QWidget* widget, const QRect& tw, QPoint origin) {
+    const double scale = pixelsPerTwip();
+    const auto px = [scale](int twips) { return static_cast<int>(std::lround(twips * scale)); };
+    widget->setGeometry(origin.x() + px(tw.left()), origin.y() + px(tw.top()),
+                        std::max(px(tw.width()), 0), std::max(px(tw.height()), 0));
+    widget->setProperty(kPlacement, QVariant::fromValue(Placement{tw, origin, widget->geometry()}));
 }
 
 QSize windowSize(const QWidget* window) {
@@ -47,44 +65,40 @@ int toPixels(double twips) { return static_cast<int>(std::lround(twips * pixelsP
 double toTwips(int pixels) { return pixels / pixelsPerTwip(); }
 
 void setGeometryTw(QWidget* widget, const QRect& twips, QPoint pixelOrigin) {
-    widget->setProperty(kGeometry, twips);
-    widget->setProperty(kOrigin, pixelOrigin);
-    apply(widget, twips);
+    place(widget, twips, pixelOrigin);
 }
 
 QRect geometryTw(const QWidget* widget) {
-    const QVariant stored = widget->property(kGeometry);
-    if (stored.isValid() && widget->property(kApplied).toRect() == widget->geometry()) {
-        return stored.toRect();
-    }
-    const QPoint origin = widget->property(kOrigin).toPoint();
-    const QRect px = widget->geometry().translated(-origin);
+    const QVariant stored = widget->property(kPlacement);
+    const Placement p = stored.value<Placement>();
+    if (stored.isValid() && p.applied == widget->geometry()) return p.twips;
+    const QRect px = widget->geometry().translated(-p.origin);
     return {int(std::lround(toTwips(px.x()))), int(std::lround(toTwips(px.y()))),
             int(std::lround(toTwips(px.width()))), int(std::lround(toTwips(px.height())))};
 }
 
-void setLeftTw(QWidget* widget, int left) {
+// Changes one side of a widget's twips geometry and places it again from the same origin.
+template <class Change>
+void changeTw(QWidget* widget, Change change) {
     QRect tw = geometryTw(widget);
-    tw.moveLeft(left);
-    setGeometryTw(widget, tw, widget->property(kOrigin).toPoint());
+    change(tw);
+    setGeometryTw(widget, tw, placement(widget).origin);
+}
+
+void setLeftTw(QWidget* widget, int left) {
+    changeTw(widget, [left](QRect& tw) { tw.moveLeft(left); });
 }
 
 void setTopTw(QWidget* widget, int top) {
-    QRect tw = geometryTw(widget);
-    tw.moveTop(top);
-    setGeometryTw(widget, tw, widget->property(kOrigin).toPoint());
+    changeTw(widget, [top](QRect& tw) { tw.moveTop(top); });
 }
 
 void setWidthTw(QWidget* widget, int width) {
-    QRect tw = geometryTw(widget);
-    tw.setWidth(width);
-    setGeometryTw(widget, tw, widget->property(kOrigin).toPoint());
+    changeTw(widget, [width](QRect& tw) { tw.setWidth(width); });
 }
 
 void setHeightTw(QWidget* widget, int height) {
-    QRect tw = geometryTw(widget);
-    tw.setHeight(height);
-    setGeometryTw(widget, tw, widget->property(kOrigin).toPoint());
+    changeTw(widget, [height](QRect& tw) { tw.setHeight(height); });
 }
 
 void setWindowSizeTw(QWidget* window, int width, int height) {
