@@ -178,20 +178,12 @@ void Form1::Toolbar1_ButtonClick(int imageNumber) {
     case 1:
         SetData(m_app.dialogs().openFileName(this, kDataFileFilter));
         break;
-    case 2: {
-        Setting& setting = m_app.setting();
-        setting.show();
-        setting.raise();
-        setting.activateWindow();
+    case 2:
+        m_app.setting().showInFront();
         break;
-    }
-    case 3: {
-        frmAbout& about = m_app.about();
-        about.show();
-        about.raise();
-        about.activateWindow();
+    case 3:
+        m_app.about().showInFront();
         break;
-    }
     default:
         break;
     }

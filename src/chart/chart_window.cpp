@@ -249,13 +249,9 @@ void Chart1::Chart_mode(std::int16_t mode) {
             modes().blnLogChart = !modes().blnLogChart;
             Buttons[5]->setChecked(modes().blnLogChart);
             break;
-        case 6: {
-            Form3& settings = m_app.form3();
-            settings.show();
-            settings.raise();
-            settings.activateWindow();
+        case 6:
+            m_app.form3().showInFront();
             break;
-        }
         default:
             break;
     }

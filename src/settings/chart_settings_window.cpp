@@ -21,9 +21,7 @@ constexpr double kWindowPoints = 8.25;
 
 Form3::Form3(Application& app) : m_app(app) {
     setWindowTitle(QStringLiteral("Chart setting"));
-    // Fixed single border, close box only, no task-bar entry.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    makeFixedToolWindow();
     // The system's dialog face at the size the positions were laid out for: with it the blank
     // run in the first option's caption is wide enough to hold the swatch.
     QFont face = QApplication::font();

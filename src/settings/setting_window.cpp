@@ -19,9 +19,7 @@ constexpr double kWindowPoints = 8.25;
 
 Setting::Setting(Application& app) : m_app(app) {
     setWindowTitle(QStringLiteral("Setting"));
-    // Fixed single border, close box only, no task-bar entry.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    makeFixedToolWindow();
     // The program's Latin face at the size the control positions were laid out for.
     setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, kWindowPoints));
 

@@ -17,6 +17,19 @@ public:
     // Called once when the close box unloads the window, before it is deleted.
     std::function<void()> onUnload;
 
+    // Shows the window modeless and brings it to the front with the keyboard.
+    void showInFront() {
+        show();
+        raise();
+        activateWindow();
+    }
+
+    // A small fixed settings window: single border, close box only, no task-bar entry.
+    void makeFixedToolWindow() {
+        setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    }
+
 protected:
     // The close box unloads: the window's unload step runs and the window goes away.
     void closeEvent(QCloseEvent* event) override {
