@@ -7,6 +7,20 @@ const CommandItem kFreshCommand{};
 const FunctionItem kFreshFunction{};
 }  // namespace
 
+UnitTables::UnitTables(const UnitTables& other) {
+    *this = other;
+}
+
+UnitTables& UnitTables::operator=(const UnitTables& other) {
+    if (this == &other) return *this;
+    std::vector<std::unique_ptr<Tab>> copy(other.m_tabs.size());
+    for (std::size_t t = 0; t < copy.size(); ++t) {
+        if (other.m_tabs[t]) copy[t] = std::make_unique<Tab>(*other.m_tabs[t]);
+    }
+    m_tabs = std::move(copy);
+    return *this;
+}
+
 void UnitTables::reset(int tabs) {
     m_tabs.clear();
     m_tabs.resize(static_cast<std::size_t>(std::max(tabs, 0)));
@@ -42,13 +56,15 @@ const FunctionItem& UnitTables::FunctionItems(int c, int i, int t) const {
     return tab->functions[static_cast<std::size_t>(c * kFunctionsPerCommand + i)];
 }
 
-TabItem& UnitTables::TabItems(int t) { return touch(t).tab; }
+TabItem& UnitTables::editTabItems(int t) {
+    return touch(t).tab;
+}
 
-CommandItem& UnitTables::CommandItems(int c, int t) {
+CommandItem& UnitTables::editCommandItems(int c, int t) {
     return touch(t).commands.at(static_cast<std::size_t>(c));
 }
 
-FunctionItem& UnitTables::FunctionItems(int c, int i, int t) {
+FunctionItem& UnitTables::editFunctionItems(int c, int i, int t) {
     return touch(t).functions.at(static_cast<std::size_t>(c * kFunctionsPerCommand + i));
 }
 

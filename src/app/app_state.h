@@ -39,6 +39,12 @@ struct FunctionItem {
 // large maximum number of tabs costs nothing until a file fills those tabs.
 class UnitTables {
 public:
+    UnitTables() = default;
+    UnitTables(const UnitTables& other);
+    UnitTables& operator=(const UnitTables& other);
+    UnitTables(UnitTables&&) noexcept = default;
+    UnitTables& operator=(UnitTables&&) noexcept = default;
+
     // Discards everything and sizes the tables for `tabs` tabs of fresh records.
     void reset(int tabs);
     // Resizes to `tabs` tabs: tabs below both sizes keep their contents, added tabs are fresh.
@@ -49,15 +55,18 @@ public:
     static bool validCommand(int c) { return c >= 0 && c < kCommandsPerTab; }
     static bool validFunction(int i) { return i >= 0 && i < kFunctionsPerCommand; }
 
-    // Read access; a tab, command or item outside the tables reads as a fresh record.
+    // Read access; a tab, command or item outside the tables reads as a fresh record, so no
+    // subscript a window works out can fail.
     const TabItem& TabItems(int t) const;
     const CommandItem& CommandItems(int c, int t) const;
     const FunctionItem& FunctionItems(int c, int i, int t) const;
 
-    // Write access; the caller checks the subscripts first (hasTab, validCommand, ...).
-    TabItem& TabItems(int t);
-    CommandItem& CommandItems(int c, int t);
-    FunctionItem& FunctionItems(int c, int i, int t);
+    // Write access, for the reader and tests only; named apart from the read access so that a
+    // window holding non-const state never reaches it by overload. The caller checks the
+    // subscripts first (hasTab, validCommand, ...); a subscript outside the tables throws.
+    TabItem& editTabItems(int t);
+    CommandItem& editCommandItems(int c, int t);
+    FunctionItem& editFunctionItems(int c, int i, int t);
 
 private:
     struct Tab {

@@ -13,7 +13,9 @@ std::optional<std::int16_t> maxTabsFromText(QStringView text) {
 void editMaxTabs(AppState& state, std::int16_t n) {
     if (n == state.Tmax) return;
     state.Tmax = n;
-    if (n >= kSmallestResizedTabs) state.tables.resizeKeepingContents(n);
+    if (n >= kSmallestResizedTabs && n > state.tables.tabCount()) {
+        state.tables.resizeKeepingContents(n);
+    }
 }
 
 }  // namespace zephal

@@ -18,8 +18,11 @@ inline constexpr int kSmallestResizedTabs = 4;
 // can hold (1 to 32767); nothing for empty text, letters, zero, negatives and overflow.
 std::optional<std::int16_t> maxTabsFromText(QStringView text);
 
-// An edit of the field to n tabs: Tmax follows, and the tables are resized keeping their
-// contents when n is at least kSmallestResizedTabs. Entering the Tmax already held does nothing.
+// An edit of the field to n tabs: Tmax follows, and the tables grow to n tabs keeping their
+// contents when n is at least kSmallestResizedTabs. They never shrink here: a lower maximum
+// takes effect at the next read that starts afresh, so that the grid's buttons keep opening the
+// quantities they show and a number typed digit by digit ("5" on the way to "50") loses no tab.
+// Entering the Tmax already held does nothing.
 void editMaxTabs(AppState& state, std::int16_t n);
 
 }  // namespace zephal

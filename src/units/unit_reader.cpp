@@ -212,8 +212,16 @@ public:
         int fd = -1;
         if (const int err = openRegularFile(m_path, fd); err != kNoError) return report(err);
         const Fd file(fd);
-        m_host.setCaption(captionFor(m_path));
-        if (m_host.resetOption() && !m_state.ResetTables()) return report(kErrSubscript);
+        // The read works on its own copy of the tables; only a read that ends normally puts
+        // it in place, so a failed read leaves the program as it was.
+        if (m_host.resetOption()) {
+            if (m_state.Tmax < 1) return report(kErrSubscript);
+            m_tables.reset(m_state.Tmax);
+            m_utn = 0;
+        } else {
+            m_tables = m_state.tables;
+            m_utn = m_state.UTn;
+        }
 
         bool utf8 = true;
         if (!isUtf8File(fd, utf8)) return report(kErrDeviceIO);
@@ -232,6 +240,9 @@ public:
             m_fields.split(line);
             if (const int err = record(); err != kNoError) return report(err);
         }
+        m_state.tables = std::move(m_tables);
+        m_state.UTn = m_utn;
+        m_host.setCaption(captionFor(m_path));
         return {true, -1};
     }
 
@@ -256,26 +267,26 @@ private:
     }
 
     int tabRecord() {
-        if (m_state.UTn == 32767) return kErrOverflow;
-        ++m_state.UTn;
-        if (m_state.UTn > m_state.Tmax) {
+        if (m_utn == 32767) return kErrOverflow;
+        ++m_utn;
+        if (m_utn > m_state.Tmax) {
             m_host.showMessage(QStringLiteral("Convert Tab items : ") + m_fields.f2 +
                                QStringLiteral(" is over Maximum Tabs ") +
                                QString::number(m_state.Tmax) + QStringLiteral("."));
             return kNoError;
         }
-        const int t = m_state.UTn - 1;
-        if (!m_state.tables.hasTab(t)) return kErrSubscript;
+        const int t = m_utn - 1;
+        if (!m_tables.hasTab(t)) return kErrSubscript;
         m_tab = t;
-        TabItem& tab = m_state.tables.TabItems(t);
+        TabItem& tab = m_tables.editTabItems(t);
         tab.Name = m_fields.f2;
         tab.Count = 0;
         return kNoError;
     }
 
     int commandRecord() {
-        if (!m_state.tables.hasTab(m_tab)) return kErrSubscript;
-        TabItem& tab = m_state.tables.TabItems(m_tab);
+        if (!m_tables.hasTab(m_tab)) return kErrSubscript;
+        TabItem& tab = m_tables.editTabItems(m_tab);
         const int c = tab.Count;
         if (c > kCommandsPerTab - 1) {
             m_host.showMessage(QStringLiteral("Convert Command items : ") + m_fields.f2 +
@@ -283,7 +294,7 @@ private:
             return kNoError;
         }
         m_command = c;
-        CommandItem& command = m_state.tables.CommandItems(c, m_tab);
+        CommandItem& command = m_tables.editCommandItems(c, m_tab);
         command.Name = m_fields.f2;
         command.Count = 0;
         tab.Count = static_cast<std::int16_t>(c + 1);
@@ -292,8 +303,8 @@ private:
 
     // isBase: the type field's value is exactly 3 (2.6 rounds to type 3 but marks nothing).
     int functionRecord(bool isBase) {
-        if (!m_state.tables.hasTab(m_tab)) return kErrSubscript;
-        CommandItem& command = m_state.tables.CommandItems(m_command, m_tab);
+        if (!m_tables.hasTab(m_tab)) return kErrSubscript;
+        CommandItem& command = m_tables.editCommandItems(m_command, m_tab);
         const int f = command.Count;
         if (f > kFunctionsPerCommand - 1) {
             m_host.showMessage(QStringLiteral("Convert Function items : ") + m_fields.f2 +
@@ -301,7 +312,7 @@ private:
             return kNoError;
         }
         if (isBase) command.BaseIndex = static_cast<std::int16_t>(f);
-        FunctionItem& item = m_state.tables.FunctionItems(m_command, f, m_tab);
+        FunctionItem& item = m_tables.editFunctionItems(m_command, f, m_tab);
         item.Name = m_fields.f2;
         const auto factor = number::toSingle(m_fields.f3);
         if (!factor.ok()) return factor.error;
@@ -327,6 +338,8 @@ private:
     const QString& m_path;
     AppState& m_state;
     const ReaderHost& m_host;
+    UnitTables m_tables;     // what the read builds; it replaces the state's when the read ends
+    std::int16_t m_utn = 0;  // UTn as the read counts it
     Fields m_fields;
     int m_tab = 0;
     int m_command = 0;

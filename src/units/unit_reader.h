@@ -1,6 +1,9 @@
 #pragma once
 // Reader of the unit data file (*.zep): fills the unit tables, names the file in the main
 // window's caption and reports what it cannot take, in file order, through the host.
+// A read that ends in an error report changes nothing: the tables, UTn and the caption stay as
+// they were, so the grid never shows one file while the tables hold part of another. Records
+// rejected at a limit are not failures; such a read still ends normally.
 //
 // The file is read in chunks, one line at a time, so its size is bounded only by the disk;
 // memory follows the longest line. It is decoded as UTF-8 (a leading byte-order mark is

@@ -10,9 +10,9 @@ AppState filled(int tabs) {
     s.Tmax = static_cast<std::int16_t>(tabs);
     s.ResetTables();
     for (int t = 0; t < tabs; ++t) {
-        s.tables.TabItems(t) = {QStringLiteral("Tab %1").arg(t), 1};
-        s.tables.CommandItems(19, t) = {QStringLiteral("Q%1").arg(t), 3, 20};
-        s.tables.FunctionItems(19, 19, t) = {QStringLiteral("u%1").arg(t), float(t) + 0.5f};
+        s.tables.editTabItems(t) = {QStringLiteral("Tab %1").arg(t), 1};
+        s.tables.editCommandItems(19, t) = {QStringLiteral("Q%1").arg(t), 3, 20};
+        s.tables.editFunctionItems(19, 19, t) = {QStringLiteral("u%1").arg(t), float(t) + 0.5f};
     }
     return s;
 }

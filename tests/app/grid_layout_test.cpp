@@ -12,7 +12,7 @@ AppState withCounts(const std::vector<int>& counts) {
     s.ResetTables();
     s.UTn = static_cast<std::int16_t>(counts.size());
     for (std::size_t t = 0; t < counts.size(); ++t) {
-        s.tables.TabItems(int(t)).Count = static_cast<std::int16_t>(counts[t]);
+        s.tables.editTabItems(int(t)).Count = static_cast<std::int16_t>(counts[t]);
     }
     return s;
 }
@@ -54,7 +54,7 @@ TEST(GridLayout, EmptyTabsAreHiddenAndNotCounted) {
 TEST(GridLayout, RejectedTabsRaiseUTnButNeverPassTheMaximum) {
     AppState s = withCounts(std::vector<int>(10, 1));
     s.UTn = 12;
-    s.tables.TabItems(9).Count = 15;
+    s.tables.editTabItems(9).Count = 15;
     const GridLayout g = computeGridLayout(s);
     EXPECT_EQ(g.lastFilledTab, 9);
     EXPECT_EQ(g.longestColumn, 15);

@@ -111,16 +111,16 @@ TEST(ConvertRow, NothingWhereTheRowCannotBeWorkedOut) {
 TEST(BuildUnitTable, TakesTheQuantityFromTheTables) {
     UnitTables tables;
     tables.reset(10);
-    CommandItem& command = tables.CommandItems(19, 1);
+    CommandItem& command = tables.editCommandItems(19, 1);
     command.Name = "Length";
     command.Count = 3;
     command.BaseIndex = 2;
     const char* names[] = {"metre (m)", "millimetre (mm)", "foot (ft)"};
     const float factors[] = {1, 1000, 3.28084f};
     for (int i = 0; i < 3; ++i) {
-        tables.FunctionItems(19, i, 1) = {QString::fromLatin1(names[i]), factors[i]};
+        tables.editFunctionItems(19, i, 1) = {QString::fromLatin1(names[i]), factors[i]};
     }
-    tables.FunctionItems(19, 3, 1) = {"stale (s)", 7};  // beyond Count: not taken
+    tables.editFunctionItems(19, 3, 1) = {"stale (s)", 7};  // beyond Count: not taken
 
     const UnitTable table = buildUnitTable(tables, quantityOfButton(40));
     EXPECT_EQ(table.items, QStringList({"metre (m)", "millimetre (mm)", "foot (ft)"}));

@@ -72,19 +72,19 @@ AppState tenFilledTabs() {
     s.Tmax = 10;
     s.ResetTables();
     for (int t = 0; t < 10; ++t) {
-        s.tables.TabItems(t) = {QStringLiteral("Tab %1").arg(t), 1};
-        s.tables.CommandItems(0, t) = {QStringLiteral("Q%1").arg(t), 2, 3};
-        s.tables.FunctionItems(0, 2, t) = {QStringLiteral("u%1").arg(t), float(t) + 0.25f};
+        s.tables.editTabItems(t) = {QStringLiteral("Tab %1").arg(t), 1};
+        s.tables.editCommandItems(0, t) = {QStringLiteral("Q%1").arg(t), 2, 3};
+        s.tables.editFunctionItems(0, 2, t) = {QStringLiteral("u%1").arg(t), float(t) + 0.25f};
     }
     s.UTn = 10;
     return s;
 }
 
-TEST(MaxTabs, EditsResizeTheTablesOnlyAboveThree) {
+TEST(MaxTabs, EditsGrowTheTablesAboveThreeAndNeverDropATab) {
     const struct {
         std::int16_t n;
         int tabs;  // table size after the edit, from 10 filled tabs and Tmax 10
-    } rows[] = {{12, 12}, {5, 5}, {4, 4}, {3, 10}, {1, 10}, {10, 10}};
+    } rows[] = {{12, 12}, {5, 10}, {4, 10}, {3, 10}, {1, 10}, {10, 10}, {32767, 32767}};
     for (const auto& row : rows) {
         AppState s = tenFilledTabs();
         editMaxTabs(s, row.n);

@@ -72,10 +72,12 @@ TEST_F(ReaderTest, EmptyFileLeavesTablesAsAfterTheReset) {
 }
 
 TEST_F(ReaderTest, CommentsAnywhereInALineAreIgnoredButCounted) {
-    const auto r = readLines({"0,Tab", "1,Speed", "2,ft/s#,0.3048", "2,it's,1", "3,m/s (m/s),1", "x"});
-    EXPECT_FALSE(r.layout);
+    const QStringList lines = {"0,Tab", "1,Speed", "2,ft/s#,0.3048", "2,it's,1", "3,m/s (m/s),1"};
+    readLines(lines);
     EXPECT_EQ(t().CommandItems(0, 0).Count, 1);
     EXPECT_EQ(t().FunctionItems(0, 0, 0).Name, "m/s (m/s)");
+    const auto r = readLines(lines + QStringList{"x"});
+    EXPECT_FALSE(r.layout);
     ASSERT_EQ(recorder.messages.size(), 1);
     EXPECT_TRUE(recorder.messages[0].endsWith("lines : 6"));
 }
@@ -128,10 +130,27 @@ TEST_F(ReaderTest, ErrorReportNamesNumberPathAndLine) {
     }
 }
 
-TEST_F(ReaderTest, RecordsBeforeTheFailingLineStay) {
-    readLines({"0,T", "1,Q", "3,a (a),1", "5,x,1", "2,b (b),2"});
-    EXPECT_EQ(t().CommandItems(0, 0).Count, 1);
-    EXPECT_EQ(recorder.caption, "ZEPHAL : units.zep");
+// A failed read leaves everything as the last good read left it: no half-read tables under the
+// grid of the file before.
+TEST_F(ReaderTest, FailedReadChangesNothing) {
+    const QStringList broken[] = {
+        {"0,X", "1,Y", "3,a (a),1", "5,x,1"}, {"0,X", "1,Y", "2,b (b),1E39"}, {"0,X", "  "}};
+    for (const bool reset : {true, false}) {
+        recorder.reset = true;
+        readLines({"0,Good", "1,Length", "3,m (m),1"}, "good.zep");
+        recorder.reset = reset;
+        for (const QStringList& lines : broken) {
+            EXPECT_FALSE(readLines(lines, "bad.zep").layout);
+            EXPECT_FALSE(read(folder.path("gone.zep")).layout);
+            EXPECT_EQ(recorder.caption, "ZEPHAL : good.zep");
+            EXPECT_EQ(state.UTn, 1);
+            EXPECT_EQ(t().TabItems(0).Name, "Good");
+            EXPECT_EQ(t().TabItems(0).Count, 1);
+            EXPECT_EQ(t().CommandItems(0, 0).Name, "Length");
+            EXPECT_EQ(t().CommandItems(0, 0).Count, 1);
+            EXPECT_EQ(t().FunctionItems(0, 0, 0).Name, "m (m)");
+        }
+    }
 }
 
 TEST_F(ReaderTest, TabsOverTheMaximumAreReportedAndTheirRecordsGoToTheLastTab) {
