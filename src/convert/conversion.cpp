@@ -57,6 +57,14 @@ std::optional<float> enteredValue(QStringView text) {
     return x.value;
 }
 
+std::optional<QString> partlyReadNote(QStringView text) {
+    const number::LenientReading reading = number::readLenientReporting(text);
+    if (reading.whole) return std::nullopt;
+    const auto single = number::toSingle(reading.value);
+    return QStringLiteral("Read as ") +
+           (single.ok() ? number::writeSingle(single.value) : number::writeDouble(reading.value));
+}
+
 namespace {
 std::optional<QString> singleText(double value) {
     const auto single = number::toSingle(value);

@@ -6,8 +6,8 @@
 // the unit list texts, each unit's factor widened to double through its 7-digit text, and each
 // unit's short name. Every conversion then reads the entered text into a single, and for each
 // row divides by the selected unit's factor. A row that cannot be worked out (no base factor,
-// a zero base factor, a result beyond the single range) gives nothing, and the window leaves
-// that box as it was.
+// a zero base factor, a result beyond the single range) gives nothing, and the window empties
+// that box: a number left from an earlier value would read as the answer to this one.
 
 #include <QString>
 #include <QStringList>
@@ -46,6 +46,10 @@ UnitTable buildUnitTable(const UnitTables& tables, Quantity quantity);
 
 // The entered value as a single; nothing when the number lies beyond the single range.
 std::optional<float> enteredValue(QStringView text);
+
+// The reader stops at the first character that does not fit ("2,5" reads 2). When it left
+// something out, or found no number at all, the window says what it read: "Read as 2".
+std::optional<QString> partlyReadNote(QStringView text);
 
 // The two texts of row i with base unit b; each is empty when it cannot be worked out.
 struct RowText {

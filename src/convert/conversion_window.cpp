@@ -31,6 +31,7 @@ constexpr int kScrollLowest = -32768;
 constexpr int kScrollHighest = 32767;
 
 const QString kRowCaption = QStringLiteral("x") + QString(27, u' ') + u'=';
+const QString kValueToolTip = QStringLiteral("Enter Your Value Here");
 
 // Text boxes that show results or captions sit on the colour of menu bars, which the window's
 // own colour does not change.
@@ -143,7 +144,6 @@ void Form2::buildControls() {
     HScroll1->setValue(1);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(10);
-    HScroll1->setInvertedControls(false);  // Right and PageDown step up, as the arrow buttons do
     // Reachable with the Tab key for stepping by the arrow keys; a click leaves the focus in
     // the value box so that the user can go on typing.
     HScroll1->setFocusPolicy(Qt::TabFocus);
@@ -173,7 +173,7 @@ void Form2::buildControls() {
     Text1->setAccessibleName(QStringLiteral("Convert value"));
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setMaxLength(15);
-    Text1->setToolTip(QStringLiteral("Enter Your Value Here"));
+    Text1->setToolTip(kValueToolTip);
     Text1->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25));
     Text1->installEventFilter(this);
     ui::setGeometryTw(Text1, {405, 900, 1395, 315});
@@ -220,6 +220,7 @@ void Form2::addRow() {
     ui::setGeometryTw(value, {2070, 1665, 2490, 315});
 
     auto* unit = new QLabel(QStringLiteral("Lx"), m_client);
+    unit->setTextFormat(Qt::PlainText);  // a symbol from the data file is shown as written
     unit->setAccessibleName(QStringLiteral("Unit %1").arg(row));
     unit->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25, true));
     ui::setGeometryTw(unit, {4654, 1710, convert::kUnitColumnWidthTw, 285});
@@ -300,6 +301,9 @@ void Form2::Form_Activate() {
     }
     s.ChartOwner = F2x;
     Text1->setFocus(Qt::ActiveWindowFocusReason);
+    // The window came to the front for a new value: typing replaces the old one. A click in
+    // the box then places the caret as usual.
+    Text1->selectAll();
 
     const std::uint32_t back = ui::backColor(this);
     for (QWidget* w : Label1) ui::setBackColor(w, back);
@@ -348,7 +352,27 @@ void Form2::Text1_Change() {
                                                           HScroll1->minimum(), HScroll1->maximum());
     Mdx = split.fraction;
     if (split.whole) setScrollPositionQuietly(*split.whole);
+    // A whole part the bar cannot hold: a step would start from wherever the bar last stood
+    // and give a value unrelated to the one shown, so the bar rests until the value fits.
+    HScroll1->setEnabled(split.whole.has_value());
+    markPartlyRead(convert::partlyReadNote(Text1->text()));
     Converts();
+}
+
+// The typed text stays as typed; when the reader took only part of it ("2,5" reads 2), the box
+// is tinted and its tool tip says what was read, so that no result passes for the answer to
+// what the box shows.
+void Form2::markPartlyRead(const std::optional<QString>& note) {
+    if (note.has_value() == m_partlyRead && (!note || Text1->toolTip() == *note)) return;
+    m_partlyRead = note.has_value();
+    const QColor normal = m_client->palette().color(QPalette::Base);
+    // Amber, light on a light palette and dark on a dark one, so the palette's own text colour
+    // stays readable on it.
+    const QColor warning =
+        normal.lightness() < 128 ? QColor(0x66, 0x4d, 0x00) : QColor(0xff, 0xdd, 0x80);
+    setBaseColor(Text1, note ? warning : normal);
+    Text1->setToolTip(note.value_or(kValueToolTip));
+    Text1->setAccessibleDescription(note.value_or(QString()));
 }
 
 void Form2::Text1_KeyPress(QKeyEvent*) {
@@ -398,8 +422,9 @@ void Form2::Converts() {
                           ui::geometryTw(Lx[0]), ui::geometryTw(Ck[0])};
     for (std::size_t i = 0; i < n; ++i) {
         const convert::RowText row = convert::convertRow(x, m_unitFactors, static_cast<int>(i), b);
-        if (row.scale) setChangedText(Tn[i], *row.scale);
-        if (row.value) setChangedText(Tx[i], *row.value);
+        // A box that cannot be worked out is emptied, never left with an older answer.
+        setChangedText(Tn[i], row.scale.value_or(QString()));
+        setChangedText(Tx[i], row.value.value_or(QString()));
         Lx[i]->setText(m_unitNames[static_cast<qsizetype>(i)]);
         // The label's name says which row it is; a screen reader also reads the unit itself.
         Lx[i]->setAccessibleDescription(Lx[i]->text());
@@ -521,8 +546,37 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         Text1_KeyPress(static_cast<QKeyEvent*>(event));
     } else if (watched == HScroll1 && event->type() == QEvent::FocusIn) {
         HScroll1_GotFocus();
+    } else if (watched == HScroll1 && event->type() == QEvent::KeyPress) {
+        return HScroll1_KeyDown(static_cast<QKeyEvent*>(event));
     }
     return ui::Window::eventFilter(watched, event);
+}
+
+// The keys step the way the bar's own buttons and trough do: Right, Down and PageDown up;
+// Left, Up and PageUp down, by the small and the large step.
+bool Form2::HScroll1_KeyDown(QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) return false;
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            action = QAbstractSlider::SliderSingleStepAdd;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            action = QAbstractSlider::SliderSingleStepSub;
+            break;
+        case Qt::Key_PageDown:
+            action = QAbstractSlider::SliderPageStepAdd;
+            break;
+        case Qt::Key_PageUp:
+            action = QAbstractSlider::SliderPageStepSub;
+            break;
+        default:
+            return false;
+    }
+    HScroll1->triggerAction(action);
+    return true;
 }
 
 }  // namespace zephal

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QToolBar>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "ui/window.h"
@@ -69,6 +70,7 @@ private:
     void Text2_Change();
     void HScroll1_Change();
     void HScroll1_GotFocus();
+    bool HScroll1_KeyDown(QKeyEvent* event);
     void Chart_Click();
     void Ck_Click(int Index);
     void exportToClipboard();
@@ -79,6 +81,7 @@ private:
     void fitUnitColumn();
     bool japaneseUnitFont();
     void setScrollPositionQuietly(int whole);
+    void markPartlyRead(const std::optional<QString>& note);
 
     Application& m_app;
     QWidget* m_client;
@@ -86,6 +89,7 @@ private:
     QStringList m_unitNames;
     // Set while typing moves the scroll bar: the typed text then stays as the user wrote it.
     bool m_positionFollowsText = false;
+    bool m_partlyRead = false;  // the value box shows its tint: the reader left text out
     // Rows 0 .. m_placedRows - 1 stand in their places and are shown; placing them again
     // would change nothing, so a conversion only writes their texts.
     std::size_t m_placedRows = 0;

@@ -148,6 +148,10 @@ QString writeG(double value, int digits) {
 double roundHalfEven(double value) { return std::nearbyint(value); }
 
 double readLenient(QStringView text) {
+    return readLenientReporting(text).value;
+}
+
+LenientReading readLenientReporting(QStringView text) {
     QString s;
     s.reserve(text.size());
     for (QChar c : text) {
@@ -158,10 +162,12 @@ double readLenient(QStringView text) {
         const int radix = kind == u'H' ? 16 : kind == u'O' ? 8 : 0;
         if (radix != 0) {
             const qsizetype n = radixDigits(s, 2, radix);
-            return radixValue(QStringView(s).mid(2, n), radix).value_or(0);
+            const auto value = radixValue(QStringView(s).mid(2, n), radix);
+            return {value.value_or(0), value && 2 + n == s.size()};
         }
     }
-    return scanDecimal(s).value;
+    const Scan scan = scanDecimal(s);
+    return {scan.value, scan.length == s.size()};
 }
 
 std::optional<double> readStrict(QStringView text) {

@@ -23,6 +23,14 @@ inline constexpr int kOverflow = 6;
 
 double readLenient(QStringView text);
 
+// What the lenient reader made of a text: its value, and whether it took every character that
+// is not a blank. Blank text is taken whole (it reads 0); "2,5", "12.5kg" and "abc" are not.
+struct LenientReading {
+    double value = 0;
+    bool whole = true;
+};
+LenientReading readLenientReporting(QStringView text);
+
 // The whole text (blanks and tabs around it allowed) must be one number:
 // sign, digits with at most one ".", optional exponent (E or D), or &H / &O whole numbers.
 std::optional<double> readStrict(QStringView text);

@@ -262,11 +262,18 @@ TEST_F(ConversionWindowTest, NegativeValuesStepByWholeUnits) {
     EXPECT_EQ(w.Text1->text(), "0.5");
 }
 
-TEST_F(ConversionWindowTest, ValueBeyondTheScrollRangeStillConverts) {
+TEST_F(ConversionWindowTest, ValueBeyondTheScrollRangeStillConvertsAndRestsTheBar) {
     Form2& w = open(kLength);
     type(w.Text1, "40000");
-    EXPECT_EQ(w.HScroll1->value(), 4000);  // where "4000" put it on the way
     EXPECT_EQ(w.Tx[1]->text(), "4E+07");
+    // No step could start from the value shown: the bar rests until the value fits again.
+    for (const char* text : {"40000", "99999.25", "-32769", "1E39"}) {
+        w.Text1->setText(text);
+        EXPECT_FALSE(w.HScroll1->isEnabled()) << text;
+    }
+    w.Text1->setText("32767.5");
+    EXPECT_TRUE(w.HScroll1->isEnabled());
+    EXPECT_EQ(w.HScroll1->value(), 32767);
     w.Text1->setText("123456789012345678");  // the box holds 15 characters at most
     EXPECT_EQ(w.Text1->text(), "123456789012345");
 }
@@ -315,28 +322,59 @@ TEST_F(ConversionWindowTest, JapaneseFontOptionReachesTheUnitNamesAndTheList) {
     EXPECT_EQ(w.Combo1->font().family(), ui::fonts::kTimesNewRoman);
 }
 
-TEST_F(ConversionWindowTest, RowsThatCannotBeWorkedOutKeepTheirText) {
+// A box whose number cannot be worked out is empty, never an answer left from an earlier value,
+// and the clipboard copies it as empty.
+TEST_F(ConversionWindowTest, RowsThatCannotBeWorkedOutShowNoNumber) {
     Form2& zero = open(kZeroBase);
-    EXPECT_EQ(texts(zero.Tn), QStringList({"Tn", "Tn"}));
-    EXPECT_EQ(texts(zero.Tx), QStringList({"Tx", "Tx"}));
+    EXPECT_EQ(texts(zero.Tn), QStringList({"", ""}));
+    EXPECT_EQ(texts(zero.Tx), QStringList({"", ""}));
     EXPECT_EQ(texts(zero.Lx), QStringList({"z", "o"}));
     EXPECT_TRUE(zero.Tx[1]->isVisible());
     EXPECT_EQ(ui::geometryTw(zero.Tx[1]).top(), 1665 + 415);
     zero.Combo1->setCurrentIndex(1);
     EXPECT_EQ(texts(zero.Tx), QStringList({"0", "1"}));
+    zero.Combo1->setCurrentIndex(0);
+    EXPECT_EQ(texts(zero.Tx), QStringList({"", ""}));
 
     Form2& wide = open(kWide);
     wide.Text1->setText("1e10");
-    EXPECT_EQ(wide.Tx[0]->text(), "1E+10");
-    EXPECT_EQ(wide.Tx[1]->text(), "1E+30");  // 1E+40 is beyond the single range
+    EXPECT_EQ(texts(wide.Tx), QStringList({"1E+10", ""}));  // 1E+40 is beyond the single range
     EXPECT_EQ(wide.Tn[1]->text(), "1E+30");
     wide.Text1->setText("1E39");  // the entered number itself is beyond the range
-    EXPECT_EQ(wide.Tx[0]->text(), "1E+10");
+    EXPECT_EQ(texts(wide.Tx), QStringList({"", ""}));
+    EXPECT_EQ(texts(wide.Tn), QStringList({"1", "1E+30"}));
+    wide.Toolbar1_ButtonClick(2);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,Wide\r\n3,small (s),\r\n2,huge (h),\r\n");
 
     Form2& length = open(kLength);
     length.Combo1->setCurrentIndex(-1);
     type(length.Text1, "5");
-    EXPECT_EQ(texts(length.Tx), QStringList({"1", "1000", "3.28084"}));
+    EXPECT_EQ(texts(length.Tx), QStringList({"", "", ""}));
+}
+
+// The reader stops at the first character that does not fit; the box then says what it read.
+TEST_F(ConversionWindowTest, ValueReadOnlyInPartIsShown) {
+    Form2& w = open(kLength);
+    const QColor normal = w.Text1->palette().color(QPalette::Base);
+    const struct {
+        const char* text;
+        const char* note;  // "" when the whole text was read
+    } rows[] = {{"2,5", "Read as 2"},
+                {"1,000.5", "Read as 1"},
+                {"0x10", "Read as 0"},
+                {"abc", "Read as 0"},
+                {"12.5kg", "Read as 12.5"},
+                {" 1 000 ", ""},
+                {"&HFFFF", ""},
+                {"", ""},
+                {"-2e3", ""}};
+    for (const auto& row : rows) {
+        w.Text1->setText(QString::fromLatin1(row.text));
+        const bool partly = *row.note != 0;
+        EXPECT_EQ(w.Text1->text(), row.text);  // typing never rewrites the text
+        EXPECT_EQ(w.Text1->toolTip(), partly ? row.note : "Enter Your Value Here") << row.text;
+        EXPECT_EQ(w.Text1->palette().color(QPalette::Base) != normal, partly) << row.text;
+    }
 }
 
 TEST_F(ConversionWindowTest, QuantityWithoutUnitsKeepsTheDesignedRow) {
@@ -397,12 +435,14 @@ TEST_F(ConversionWindowTest, ActivationTakesTheButtonColourAndTheChart) {
     EXPECT_EQ(app.state().ChartOwner, 2);
 }
 
-TEST_F(ConversionWindowTest, ActivationPutsTheFocusInTheValueBox) {
+TEST_F(ConversionWindowTest, ActivationPutsTheFocusInTheValueBoxReadyToBeTypedOver) {
     open(kForce);
     Form2& w = open(kLength);
     activate(w);
     EXPECT_TRUE(w.Text1->hasFocus());
     EXPECT_EQ(app.state().ChartOwner, w.F2x);
+    QTest::keyClicks(w.Text1, "250");
+    EXPECT_EQ(w.Text1->text(), "250");
 }
 
 TEST_F(ConversionWindowTest, ClipboardButtonPutsTheResultsAsLines) {
@@ -612,13 +652,18 @@ TEST_F(ConversionWindowTest, UnitColumnWidensForLongSymbols) {
 namespace zephal {
 namespace {
 
-TEST_F(ConversionWindowTest, ArrowKeysOnTheScrollBarStepLikeItsButtons) {
+TEST_F(ConversionWindowTest, KeysOnTheScrollBarStepLikeItsButtonsAndTrough) {
     Form2& w = open(kLength);
-    QTest::keyClick(w.HScroll1, Qt::Key_Right);
-    EXPECT_EQ(w.Text1->text(), "2");
-    QTest::keyClick(w.HScroll1, Qt::Key_Left);
-    QTest::keyClick(w.HScroll1, Qt::Key_Left);
-    EXPECT_EQ(w.Text1->text(), "0");
+    const struct {
+        Qt::Key key;
+        const char* text;  // after the key, from 100 with the page step 10
+    } rows[] = {{Qt::Key_Right, "101"}, {Qt::Key_Down, "101"}, {Qt::Key_PageDown, "110"},
+                {Qt::Key_Left, "99"},   {Qt::Key_Up, "99"},    {Qt::Key_PageUp, "90"}};
+    for (const auto& row : rows) {
+        w.Text1->setText("100");
+        QTest::keyClick(w.HScroll1, row.key);
+        EXPECT_EQ(w.Text1->text(), row.text) << row.key;
+    }
 }
 
 }  // namespace
