@@ -9,10 +9,12 @@
 #include "help/about_window.h"
 #include "settings/chart_settings_window.h"
 #include "settings/setting_window.h"
+#include "ui/window_accessibility.h"
 
 namespace zephal {
 
 Application::Application(ui::Dialogs& dialogs) : m_dialogs(dialogs) {
+    ui::exposeWindowsAsFrames();
     onEnd = [] { QCoreApplication::exit(0); };
 }
 

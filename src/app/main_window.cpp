@@ -47,9 +47,8 @@ Form1::Form1(Application& app) : m_app(app) {
                 [this, image = b.image] { Toolbar1_ButtonClick(image); });
     }
 
-    SSTab1 = new QTabWidget(this);
+    SSTab1 = new ui::RowTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setUsesScrollButtons(false);
     for (const char* caption : {"Unit 1", "Unit 2", "Unit 3"}) {
         SSTab1->addTab(new QWidget, QString::fromLatin1(caption));
     }
@@ -77,11 +76,12 @@ QPoint Form1::pageOrigin() const {
 
 QWidget* Form1::page(int t) { return SSTab1->widget(t); }
 
+// Tabs up to `tabs` exist; those beyond it are hidden.
 void Form1::setTabCount(int tabs) {
     while (SSTab1->count() < tabs) {
         SSTab1->addTab(new QWidget, QStringLiteral("Tab %1").arg(SSTab1->count()));
     }
-    for (int t = 0; t < SSTab1->count(); ++t) SSTab1->setTabVisible(t, t < tabs);
+    for (int t = tabs; t < SSTab1->count(); ++t) SSTab1->setTabShown(t, false);
 }
 
 // The 20 hidden buttons of tab t, numbered on from the last one built.
@@ -103,6 +103,8 @@ void Form1::buildTabButtons(int t) {
 
 void Form1::Start_Click() {
     setTabCount(10);
+    // No tab is shown until a read lays the grid out: a page without buttons offers nothing.
+    for (int t = 0; t < SSTab1->count(); ++t) SSTab1->setTabShown(t, false);
     SSTab1->setCurrentIndex(0);
     for (int t = 0; t < 10; ++t) {
         SSTab1->setCurrentIndex(t);
@@ -143,7 +145,7 @@ void Form1::layoutGrid() {
         }
     }
     for (int t = 0; t < g.tabCount && t < SSTab1->count(); ++t) {
-        SSTab1->setTabVisible(t, g.tabVisible[static_cast<std::size_t>(t)]);
+        SSTab1->setTabShown(t, g.tabVisible[static_cast<std::size_t>(t)]);
     }
     ui::setWindowWidthTw(this, g.windowWidth);
     ui::setWidthTw(SSTab1, g.tabWidth);
@@ -151,11 +153,13 @@ void Form1::layoutGrid() {
     for (int t = 0; t <= g.lastFilledTab; ++t) {
         const TabItem& tab = s.tables.TabItems(t);
         if (tab.Count < 1) continue;
-        SSTab1->setTabText(t, tab.Name);
+        SSTab1->setCaption(t, tab.Name);
         for (int c = 0; c < kCommandsPerTab; ++c) {
             QPushButton* button = Command1[static_cast<std::size_t>(buttonNumber(t, c))];
             if (c < tab.Count) {
-                button->setText(s.tables.CommandItems(c, t).Name);
+                // "&" in a caption is shown as written, not taken for an access key.
+                button->setText(
+                    QString(s.tables.CommandItems(c, t).Name).replace(u'&', QStringLiteral("&&")));
                 ui::setWidthTw(button, g.buttonWidth);
                 button->show();
             } else {

@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <vector>
 
+#include "ui/row_tab_widget.h"
 #include "ui/window.h"
 
 namespace zephal {
@@ -26,7 +27,7 @@ public:
     void Command1_Click(int k);
 
     QToolBar* Toolbar1;
-    QTabWidget* SSTab1;
+    ui::RowTabWidget* SSTab1;
     // Element 0 is the design-time template; elements 1 .. are the grid, k = 20 t + c + 1.
     std::vector<QPushButton*> Command1;
 

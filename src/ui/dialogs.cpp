@@ -30,6 +30,8 @@ QString qtFileFilter(const QString& pipeFilter) {
 
 void QtDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
+    // Messages quote the data file word for word: "<i>Heat</i>" is shown as those characters.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

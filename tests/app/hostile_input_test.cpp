@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -70,6 +72,29 @@ protected:
 private:
     QString m_previous;
 };
+
+// Names from a data file are shown as written, never read as markup or access keys.
+TEST_F(HostileInputTest, TextFromTheDataFileIsShownAsWritten) {
+    dialogs.fileAnswers.push_back(folder.writeLines(
+        "markup.zep", {"0,<b>Tab</b>", "1,Heat & <i>flow</i>", "3,watt (<i>W</i>),1"}));
+    app.form1().Toolbar1_ButtonClick(1);
+    Form2& w = open(1);
+    EXPECT_EQ(w.windowTitle(), "Heat & <i>flow</i>");
+    EXPECT_EQ(w.Lx[0]->textFormat(), Qt::PlainText);
+    EXPECT_EQ(app.form1().SSTab1->tabToolTip(0), "<b>Tab</b>");
+    EXPECT_EQ(app.form1().Command1[1]->text(), "Heat && <i>flow</i>");  // drawn as one "&"
+
+    // The real message box, closed as soon as it shows.
+    Qt::TextFormat shown = Qt::AutoText;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->textFormat();
+        box->accept();
+    });
+    ui::QtDialogs().message(nullptr, "Convert Tab items : <i>Heat</i> is over Maximum Tabs 10.");
+    EXPECT_EQ(shown, Qt::PlainText);
+}
 
 TEST_F(HostileInputTest, FiveThousandRecordsOverTheLimitsComeOneByOne) {
     QStringList lines{"0,T", "1,Q"};

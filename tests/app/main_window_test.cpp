@@ -1,9 +1,16 @@
 #include "app/main_window.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QDir>
+#include <QTabBar>
+#include <QTest>
+
 #include "app/application.h"
+#include "chart/chart_window.h"
+#include "convert/conversion_window.h"
+#include "help/about_window.h"
 #include "settings/setting_window.h"
 #include "support.h"
 #include "ui/dialogs.h"
@@ -25,7 +32,8 @@ protected:
     QPushButton* button(int k) { return main().Command1[static_cast<std::size_t>(k)]; }
     int shownButtons() {
         int n = 0;
-        for (std::size_t k = 1; k < main().Command1.size(); ++k) n += main().Command1[k]->isHidden() ? 0 : 1;
+        for (std::size_t k = 1; k < main().Command1.size(); ++k)
+            n += main().Command1[k]->isHidden() ? 0 : 1;
         return n;
     }
     int shownTabs() {
@@ -38,7 +46,8 @@ protected:
         QStringList lines;
         for (std::size_t t = 0; t < counts.size(); ++t) {
             lines << QStringLiteral("0,Tab %1").arg(t);
-            for (int c = 0; c < counts[t]; ++c) lines << QStringLiteral("1,Q%1.%2").arg(t).arg(c) << "3,m (m),1";
+            for (int c = 0; c < counts[t]; ++c)
+                lines << QStringLiteral("1,Q%1.%2").arg(t).arg(c) << "3,m (m),1";
         }
         return folder.writeLines(name, lines);
     }
@@ -58,6 +67,7 @@ TEST_F(MainWindowTest, StartUpWithoutDataFileShowsErrorAndNoButton) {
     EXPECT_EQ(main().windowTitle(), "ZEPHAL");
     EXPECT_EQ(main().Command1.size(), 201u);
     EXPECT_EQ(shownButtons(), 0);
+    EXPECT_EQ(shownTabs(), 0);  // placeholder pages without buttons are not offered
     EXPECT_EQ(main().SSTab1->count(), 10);
     EXPECT_EQ(main().SSTab1->tabText(0), "Unit 1");
     EXPECT_EQ(button(1)->text(), "Command 1");
@@ -110,14 +120,14 @@ TEST_F(MainWindowTest, EmptyTabIsHiddenAndExtraButtonsOfAnEarlierFileToo) {
     EXPECT_EQ(ui::windowWidthTw(&main()), 3400);
 }
 
-TEST_F(MainWindowTest, FailedReadKeepsTheLayout) {
+TEST_F(MainWindowTest, FailedReadChangesNothing) {
     app.Main();
     main().SetData(fileWithCounts("a.zep", {4}));
     main().SetData(folder.writeLines("bad.zep", {"0,X", "1,Y", "9,z"}));
-    EXPECT_EQ(main().windowTitle(), "ZEPHAL : bad.zep");
+    EXPECT_EQ(main().windowTitle(), "ZEPHAL : a.zep");
     EXPECT_EQ(button(1)->text(), "Q0.0");
     EXPECT_FALSE(button(4)->isHidden());
-    EXPECT_EQ(app.state().tables.CommandItems(0, 0).Name, "Y");
+    EXPECT_EQ(app.state().tables.CommandItems(0, 0).Name, "Q0.0");
 }
 
 TEST_F(MainWindowTest, TwelveTabRecordsLayOutTheFirstTen) {
@@ -165,6 +175,103 @@ TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgram) {
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(app.ended());
     EXPECT_FALSE(app.setting().isVisible());
+}
+
+// Every shown tab has an equal share of one row, whatever the number of tabs, the length of
+// their captions or the font: it can be seen and clicked.
+TEST_F(MainWindowTest, EveryShownTabHasItsShareOfTheRow) {
+    app.Main();
+    const QString longTitle = QStringLiteral("Thermal conductivity and heat transfer %1");
+    for (const bool japanese : {false, true}) {
+        app.setting().Check1[1]->setChecked(japanese);
+        app.setting().Command1_Click(0);
+        for (const int tabs : {1, 3, 4, 7, 10, 12}) {
+            app.setting().Text1->setText(QString::number(std::max(tabs, 10)));
+            QStringList lines;
+            for (int t = 0; t < tabs; ++t) lines << "0," + longTitle.arg(t) << "1,Q" << "3,m (m),1";
+            main().SetData(folder.writeLines("tabs.zep", lines));
+            QCoreApplication::processEvents();
+            const QTabBar* bar = main().SSTab1->tabBar();
+            const QRect control = main().SSTab1->rect();
+            int total = 0;
+            for (int t = 0; t < tabs; ++t) {
+                const QRect tab(bar->mapTo(main().SSTab1, bar->tabRect(t).topLeft()),
+                                bar->tabRect(t).size());
+                EXPECT_TRUE(control.contains(tab)) << tabs << " tabs, tab " << t;
+                EXPECT_LE(std::abs(tab.width() - control.width() / tabs), 1) << tabs;
+                EXPECT_EQ(bar->tabToolTip(t), longTitle.arg(t));
+                EXPECT_EQ(bar->accessibleTabName(t), longTitle.arg(t));
+                total += tab.width();
+            }
+            EXPECT_EQ(total, control.width()) << tabs;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, HiddenTabsCannotBeReached) {
+    app.Main();
+    main().SetData(fileWithCounts("gaps.zep", {2, 0, 1, 0, 3}));  // tabs 0, 2 and 4 shown
+    ui::RowTabWidget* tabs = main().SSTab1;
+    const struct {
+        Qt::KeyboardModifiers keys;
+        int from, to;
+    } rows[] = {{Qt::ControlModifier, 0, 2},
+                {Qt::ControlModifier, 2, 4},
+                {Qt::ControlModifier, 4, 0},
+                {Qt::ControlModifier | Qt::ShiftModifier, 0, 4},
+                {Qt::ControlModifier | Qt::ShiftModifier, 2, 0}};
+    for (const auto& row : rows) {
+        tabs->setCurrentIndex(row.from);
+        QTest::keyClick(tabs, Qt::Key_Tab, row.keys);
+        EXPECT_EQ(tabs->currentIndex(), row.to) << row.from;
+    }
+    for (const int hidden : {1, 3, 8}) {  // as an accessibility action would pick it
+        tabs->setCurrentIndex(hidden);
+        EXPECT_TRUE(tabs->isTabVisible(tabs->currentIndex())) << hidden;
+    }
+}
+
+TEST_F(MainWindowTest, WindowsAreFramesNamedByTheirCaptions) {
+    QFile::copy(test::shippedDataFile(), folder.path("zephal.zep"));
+    app.Main();
+    main().Command1_Click(1);
+    const std::vector<QWidget*> windows = {&main(), app.conversionWindows().front(), &app.chart1(),
+                                           &app.setting(), &app.about()};
+    for (QWidget* window : windows) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::Window) << window->windowTitle().toStdString();
+        EXPECT_EQ(face->text(QAccessible::Name), window->windowTitle());
+    }
+}
+
+// With the shipped file, nothing a user does to the maximum of tabs or by opening a broken file
+// makes a button open anything but its own quantity.
+TEST_F(MainWindowTest, ButtonsOpenTheirOwnQuantityAfterMaxTabsAndABrokenFile) {
+    QFile::copy(test::shippedDataFile(), folder.path("zephal.zep"));
+    app.Main();
+    const auto everyButtonOpensItsQuantity = [this] {
+        for (std::size_t k = 1; k < main().Command1.size(); ++k) {
+            if (main().Command1[k]->isHidden()) continue;
+            main().Command1_Click(static_cast<int>(k));
+            Form2* window = app.conversionWindows().back();
+            EXPECT_EQ(window->windowTitle(), main().Command1[k]->text().replace("&&", "&")) << k;
+            EXPECT_GT(window->Combo1->count(), 0) << k;
+            delete window;
+        }
+    };
+    for (const char* typed : {"5", "4", "50", "0", "-1", "32767"}) {
+        QLineEdit* max = app.setting().Text1;
+        max->selectAll();
+        QTest::keyClicks(max, QString::fromLatin1(typed));
+        everyButtonOpensItsQuantity();
+    }
+    app.setting().Text1->setText("10");
+    dialogs.fileAnswers.push_back(
+        folder.writeLines("broken.zep", {"0,X", "1,Y", "3,y (y),1", "9,z"}));
+    main().Toolbar1_ButtonClick(1);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    everyButtonOpensItsQuantity();
 }
 
 TEST(FileFilter, PipeFilterInQtForm) {
