@@ -60,8 +60,8 @@ TEST_F(AboutTest, UnitSystemsTableWordForWord) {
         {39, "Cofficient\t-------\t-------\t-------\t-------\t-------"},
         {42, kHyphens},
         {43, "Example: Steel (iron)"},
-        {45, "Modulus\t2.10E11\t2.10E10\t2.10E5\t4.29E9\t2.98E7"},
-        {47, "Density\t7860\t801.2\t7.86E-09\t15.24\t7.36E-4"},
+        {45, "Modulus\t2.10E11\t2.14E10\t2.10E5\t4.39E9\t3.05E7"},
+        {47, "Density\t7860\t801.5\t7.86E-09\t15.25\t7.35E-4"},
         {48, kHyphens},
     };
     for (const auto& row : rows) {
@@ -97,17 +97,20 @@ TEST_F(AboutTest, NotesAndConstantsWordForWord) {
         {45, "Gas Constant  (R)  :  0.08205 Litres atm/g-mole K"},
         {49, "                   : 10.73 psia cu ft/lb-mole R"},
         {52, "Acceleration of Gravity\t9.806 m/s2"},
+        {54, "Faraday Constant\t9.6485E4 C/mol"},
         {56, "Speed of Light\t2.998 E8 m/s"},
         {58, "Pi \t3.14159"},
         {60, "ln x\t2.3026 log x"},
         {63, "SI Unit Prefixes "},
         {65, "Factors\tPrefix\tSymbol"},
-        {67, "10E12\ttera\tT"},
-        {72, "10E1\tdeca\tda"},
-        {80, "10E-18\tatto\ta"},
-        {83, "Atomic mass constant  1.660 538 73E -27 kg "},
-        {85, "Boltzmann constant  1.380 6503 E-23 J K-1  "},
-        {86, "Avogadro Number : 6.02252E23"},
+        {67, "10^12\ttera\tT"},
+        {70, "10^3\tkilo\tk"},
+        {72, "10^1\tdeca\tda"},
+        {80, "10^-18\tatto\ta"},
+        {83, "Atomic mass constant  1.660 539 07E -27 kg "},
+        {84, "Electron mass 9.109 383 70E-31 kg "},
+        {85, "Boltzmann constant  1.380 649 E-23 J K-1  "},
+        {86, "Avogadro Number : 6.02214E23"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(list[row.index], row.text) << row.index;
