@@ -19,7 +19,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Failure, Program, action, checked,  # noqa: E402
                      click, clipboard_text, close, distinct_colours, expect, expect_equal, find,
-                     find_all, focus, focused, keys, move, press_opening_modal, screenshot,
+                     find_all, focus, focused, keys, move, press_opening_modal, role, screenshot,
                      text, type_text, wait_for)
 from zephal_windows import data_file_tabs, shown_buttons, shown_tabs  # noqa: E402
 
@@ -87,6 +87,7 @@ def start(args, folder):
     step("start in a folder holding the shipped data file")
     program = Program([args.program], folder)
     main = program.window(MAIN)
+    expect_equal(role(main), "frame", "what the main window is to a screen reader")
     tabs = data_file_tabs(args.data)
     expect_equal(shown_tabs(main), [name for name, _ in tabs], "tabs of the main window")
     expect_equal(shown_buttons(main), tabs[0][1], "quantity buttons of the first tab")
@@ -99,6 +100,7 @@ def open_length(program, main):
     step("click the quantity button Length")
     action(find(main, "push button", "Length"), "Press")
     window = program.window("Length")
+    expect_equal(role(window), "frame", "what a conversion window is to a screen reader")
     # There is no window manager to place it: out from over the main window, by hand.
     move("Length", 500, 0)
     combo = find(window, "combo box")
