@@ -21,7 +21,7 @@
 #
 # SOURCES - every factor is worked out with exact arithmetic from these definitions:
 #   length     international inch 0.0254 m, foot 0.3048 m, yard 0.9144 m, mile 1609.344 m
-#   mass       pound 0.45359237 kg
+#   mass       pound 0.45359237 kg; ounce (oz) 1/16 pound
 #   gravity    standard gravity 9.80665 m/s^2, so kgf = 9.80665 N and lbf = 4.4482216152605 N;
 #              kip = 1000 lbf, tf = 1000 kgf; slug = lbf･s^2/ft
 #   heat       thermochemical calorie (cal) 4.184 J, used for every calorie in this file;
@@ -30,11 +30,14 @@
 #              imperial gallon 4.54609 L; acre 43560 ft^2; knot 1852 m/h;
 #              metric horsepower (PS) 75 kgf･m/s; horsepower (hp) 550 ft･lbf/s;
 #              US refrigeration ton 12000 Btu/h; year 365 days; poise 0.1 Pa･s; stokes 1 cm^2/s
-# together with the SI definitions and prefixes. The results agree with the conversion
-# factors published by NIST (Special Publication 811, Appendix B).
+# together with the SI definitions and prefixes. A factor that holds a square root
+# (MPa･√m in ksi･√in) is rounded from the exact root of its exact square. The results
+# agree with the conversion factors published by NIST (Special Publication 811, Appendix B).
 #
 # SYMBOLS - the text between the parentheses is the symbol shown beside each result:
-#   ^2 ^3 ^4   powers (m^2, mm^4)
+#   ^2 ^6 ^1.5 powers (m^2, mm^4, mm^6, N/mm^1.5)
+#   √          square root of the unit after it (MPa･√m)
+#   –          a plain ratio, a quantity without a unit (strain)
 #   ･          half-width middle dot between multiplied units (kN･m)
 #   /          everything after the slash is the denominator: W/m･K is W/(m･K)
 #   no parentheses inside a symbol: the first closing one ends it
@@ -65,6 +68,14 @@
 2,Square yard (yd^2),1.19599
 2,Acre (ac),0.0002471054
 
+1,Area per length
+3,Square millimetre per metre (mm^2/m),1
+2,Square millimetre per millimetre (mm^2/mm),0.001
+2,Square centimetre per metre (cm^2/m),0.01
+2,Square metre per metre (m^2/m),1E-06
+2,Square inch per foot (in^2/ft),0.0004724409
+2,Square inch per inch (in^2/in),3.937008E-05
+
 1,Volume
 3,Cubic metre (m^3),1
 2,Cubic millimetre (mm^3),1E+09
@@ -90,6 +101,13 @@
 2,Inch to the fourth (in^4),2.40251E-06
 2,Foot to the fourth (ft^4),1.158618E-10
 
+1,Warping constant
+3,Millimetre to the sixth (mm^6),1
+2,Centimetre to the sixth (cm^6),1E-06
+2,Metre to the sixth (m^6),1E-18
+2,Inch to the sixth (in^6),3.723897E-09
+2,Foot to the sixth (ft^6),1.247126E-15
+
 1,Rotation angle
 3,Radian (rad),1
 2,Milliradian (mrad),1000
@@ -98,6 +116,23 @@
 2,Second of arc (″),206264.8
 2,Gon (gon),63.66198
 2,Revolution (rev),0.1591549
+
+1,Strain
+3,Ratio (–),1
+2,Percent (%),100
+2,Per mille (‰),1000
+2,Millimetre per metre (mm/m),1000
+2,Microstrain (με),1000000
+2,Micrometre per metre (μm/m),1000000
+2,Inch per inch (in/in),1
+
+1,Curvature
+3,Per metre (1/m),1
+2,Per millimetre (1/mm),0.001
+2,Per kilometre (1/km),1000
+2,Radian per metre (rad/m),1
+2,Per inch (1/in),0.0254
+2,Per foot (1/ft),0.3048
 
 # ----------------------------------------------------------------------------------------
 0,Mass
@@ -140,6 +175,27 @@
 2,Pound per foot (lb/ft),0.671969
 2,Pound per inch (lb/in),0.05599741
 2,Pound per yard (lb/yd),2.015907
+
+1,Mass per area
+3,Kilogram per square metre (kg/m^2),1
+2,Gram per square metre (g/m^2),1000
+2,Tonne per square metre (t/m^2),0.001
+2,Pound per square foot (lb/ft^2),0.2048161
+2,Pound per square inch (lb/in^2),0.001422334
+2,Ounce per square yard (oz/yd^2),29.49352
+
+1,Mass moment of inertia
+3,Kilogram square metre (kg･m^2),1
+2,Kilogram square centimetre (kg･cm^2),10000
+2,Kilogram square millimetre (kg･mm^2),1000000
+2,Gram square centimetre (g･cm^2),1E+07
+2,Tonne square metre (t･m^2),0.001
+2,Tonne square millimetre (t･mm^2),1000
+2,Kilogram-force metre second squared (kgf･m･s^2),0.1019716
+2,Pound square foot (lb･ft^2),23.73036
+2,Pound square inch (lb･in^2),3417.172
+2,Pound-force foot second squared (lbf･ft･s^2),0.7375621
+2,Pound-force inch second squared (lbf･in･s^2),8.850746
 
 # ----------------------------------------------------------------------------------------
 0,Force
@@ -215,6 +271,26 @@
 2,Kip per square inch (ksi),0.1450377
 2,Million pounds-force per square inch (Msi),0.0001450377
 
+1,Fracture toughness
+3,Megapascal root metre (MPa･√m),1
+2,Meganewton per metre to the 1.5 (MN/m^1.5),1
+2,Pascal root metre (Pa･√m),1000000
+2,Newton per millimetre to the 1.5 (N/mm^1.5),31.62278
+2,Kilogram-force per millimetre to the 1.5 (kgf/mm^1.5),3.224626
+2,Kip per square inch root inch (ksi･√in),0.9100477
+2,Pound-force per square inch root inch (psi･√in),910.0477
+
+1,Fracture energy / energy per area
+3,Joule per square metre (J/m^2),1
+2,Kilojoule per square metre (kJ/m^2),0.001
+2,Joule per square centimetre (J/cm^2),0.0001
+2,Newton per metre (N/m),1
+2,Newton per millimetre (N/mm),0.001
+2,Kilogram-force per centimetre (kgf/cm),0.001019716
+2,Pound-force per inch (lbf/in),0.005710147
+2,Inch pound-force per square inch (in･lbf/in^2),0.005710147
+2,Foot pound-force per square foot (ft･lbf/ft^2),0.06852177
+
 # ----------------------------------------------------------------------------------------
 0,Stiffness
 
@@ -243,6 +319,19 @@
 2,Pound-force inch per radian (lbf･in/rad),8850.746
 2,Kip foot per radian (kip･ft/rad),0.7375621
 2,Kip inch per radian (kip･in/rad),8.850746
+
+1,Flexural / torsional rigidity
+2,Newton square millimetre (N･mm^2),1E+09
+2,Newton square metre (N･m^2),1000
+3,Kilonewton square metre (kN･m^2),1
+2,Meganewton square metre (MN･m^2),0.001
+2,Kilogram-force square centimetre (kgf･cm^2),1019716
+2,Kilogram-force square metre (kgf･m^2),101.9716
+2,Tonne-force square metre (tf･m^2),0.1019716
+2,Pound-force square inch (lbf･in^2),348454.6
+2,Pound-force square foot (lbf･ft^2),2419.823
+2,Kip square inch (kip･in^2),348.4546
+2,Kip square foot (kip･ft^2),2.419823
 
 1,Subgrade modulus
 3,Kilonewton per cubic metre (kN/m^3),1
@@ -420,3 +509,13 @@
 2,Cubic foot per second (ft^3/s),35.31467
 2,Cubic foot per minute (ft^3/min),2118.88
 2,US gallon per minute (US gal/min),15850.32
+
+1,Mass flow rate
+3,Kilogram per second (kg/s),1
+2,Gram per second (g/s),1000
+2,Kilogram per minute (kg/min),60
+2,Kilogram per hour (kg/h),3600
+2,Tonne per hour (t/h),3.6
+2,Pound per second (lb/s),2.204623
+2,Pound per minute (lb/min),132.2774
+2,Pound per hour (lb/h),7936.641

@@ -179,6 +179,19 @@ TEST_F(ShippedDataFile, ExactDefinitionsComeOutToSevenSignificantDigits) {
         {"Specific heat", "Btu/lb･°F", "J/kg･K", kBtu / 0.45359237 / kDegF},
         {"Dynamic viscosity", "cP", "Pa･s", 0.001},
         {"Kinematic viscosity", "ft^2/s", "m^2/s", kFoot * kFoot},
+        {"Area per length", "in^2/ft", "mm^2/m", 25.4 * 25.4 / kFoot},
+        {"Warping constant", "in^6", "mm^6", std::pow(25.4, 6)},
+        {"Strain", "με", "‰", 0.001},
+        {"Curvature", "1/in", "1/m", 1 / kInch},
+        {"Mass per area", "oz/yd^2", "g/m^2", 0.45359237 / 16 * 1000 / (0.9144 * 0.9144)},
+        {"Mass moment of inertia", "lb･ft^2", "kg･m^2", 0.45359237 * kFoot * kFoot},
+        {"Mass moment of inertia", "lbf･in･s^2", "kg･m^2", kLbf * kInch},
+        {"Fracture toughness", "ksi･√in", "MPa･√m",
+         kLbf / (kInch * kInch) / 1000 * std::sqrt(kInch)},
+        {"Fracture toughness", "N/mm^1.5", "MPa･√m", std::sqrt(0.001)},
+        {"Fracture energy / energy per area", "ft･lbf/ft^2", "J/m^2", kLbf / kFoot},
+        {"Flexural / torsional rigidity", "kip･ft^2", "kN･m^2", kLbf * kFoot * kFoot},
+        {"Mass flow rate", "lb/h", "kg/s", 0.45359237 / 3600},
     };
     for (const auto& d : definitions) {
         SCOPED_TRACE(std::string(d.quantity) + ": 1 " + d.from + " in " + d.to);
@@ -213,6 +226,10 @@ TEST_F(ShippedDataFile, FactorsAreCorrectlyRoundedFromTheirDefinitions) {
         {"Thermal conductivity", "Btu･in/h･ft^2･°F", 3600 * kFoot * kFoot * kDegF / (kBtu * kInch)},
         {"Thermal expansion coefficient", "10^-6/°F", 1e6 * kDegF},
         {"Time", "yr", 1 / (365 * 86400.0)},
+        {"Warping constant", "ft^6", std::pow(304.8, -6)},
+        {"Mass moment of inertia", "lb･in^2", 1 / (0.45359237 * kInch * kInch)},
+        {"Fracture toughness", "psi･√in", 1e6 * kInch * kInch / kLbf / std::sqrt(kInch)},
+        {"Flexural / torsional rigidity", "lbf･in^2", 1000 / (kLbf * kInch * kInch)},
     };
     for (const auto& f : factors) {
         SCOPED_TRACE(std::string(f.quantity) + ": " + f.unit);
