@@ -8,9 +8,12 @@ under load is slower but not wrong.
 """
 
 import os
+import shutil
 import signal
 import struct
 import subprocess
+import sys
+import tempfile
 import time
 
 import gi
@@ -50,6 +53,20 @@ def wait_for(what, probe, timeout=WAIT):
             detail = f" (last error: {last_error})" if last_error else ""
             raise Failure(f"gave up after {timeout:.0f} s waiting for {what}{detail}")
         time.sleep(POLL)
+
+
+def test_in_scratch_folder(name, body):
+    """Runs body(folder) in a scratch folder of its own, which goes afterwards, and returns the
+    test's exit status: a Failure is reported and fails it."""
+    folder = tempfile.mkdtemp(prefix=f"zephal-{name}-")
+    try:
+        body(folder)
+        return 0
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 def expect(condition, message):

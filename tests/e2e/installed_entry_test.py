@@ -11,13 +11,12 @@ import configparser
 import filecmp
 import os
 import shlex
-import shutil
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Failure, Program, close, expect, expect_equal, png_size  # noqa: E402
+from desktop import (Program, close, expect, expect_equal, png_size,  # noqa: E402
+                     test_in_scratch_folder)
 from zephal_windows import data_file_tabs, shown_buttons, shown_tabs  # noqa: E402
 
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
@@ -47,7 +46,11 @@ def entry_command(exec_value):
     return shlex.split(unescaped.replace("%%", "%"))
 
 
-def check_installation(prefix, data):
+def check_installation(prefix, data, installed_as=None):
+    """Checks what landed under prefix; installed_as is the prefix that the installation's own
+    paths name, when it was put somewhere else (an unpacked package names /usr). Returns the
+    command and working folder of the desktop entry, as the entry names them."""
+    installed_as = installed_as or prefix
     program = os.path.join(prefix, "bin", "zephal")
     expect(os.access(program, os.X_OK), f"{program} is not an installed program")
     installed_data = os.path.join(prefix, "share", "zephal", "zephal.zep")
@@ -62,10 +65,30 @@ def check_installation(prefix, data):
     entry = desktop_entry(os.path.join(prefix, "share", "applications", "zephal.desktop"))
     expect_equal(entry.get("Type"), "Application", "Type=")
     expect_equal(entry.get("Icon"), "zephal", "Icon=")
-    expect_equal(entry.get("Path"), os.path.dirname(installed_data), "Path=")
+    expect_equal(entry.get("Path"), os.path.join(installed_as, "share", "zephal"), "Path=")
     command = entry_command(entry.get("Exec", ""))
-    expect_equal(command, [program], "the command of Exec=")
+    expect_equal(command, [os.path.join(installed_as, "bin", "zephal")], "the command of Exec=")
     return command, entry.get("Path")
+
+
+def expect_shipped_quantities(command, working_folder, data, elsewhere):
+    """Starts the command in the working folder from a process that sits elsewhere, expects
+    the main window with the tabs and first quantities of the data file, and closes it."""
+    os.makedirs(elsewhere)
+    os.chdir(elsewhere)
+    program = None
+    try:
+        program = Program(command, working_folder)
+        main_window = program.window("ZEPHAL : zephal.zep")
+        tabs = data_file_tabs(data)
+        expect_equal(shown_tabs(main_window), [name for name, _ in tabs], "tabs shown")
+        expect_equal(shown_buttons(main_window), tabs[0][1], "quantities of the first tab")
+        close("ZEPHAL : zephal.zep")
+        expect_equal(program.wait_until_ended(), 0, "the program's exit status")
+    finally:
+        if program is not None:
+            program.stop()
+        os.chdir("/")
 
 
 def main():
@@ -76,34 +99,14 @@ def main():
     args = parser.parse_args()
     data = os.path.abspath(args.data)
 
-    root = tempfile.mkdtemp(prefix="zephal-install-")
-    program = None
-    try:
+    def test(root):
         prefix = os.path.join(root, "installed zephal")
         install(args.cmake, os.path.abspath(args.build), prefix)
         command, working_folder = check_installation(prefix, data)
-
         # The launcher stands elsewhere; only the entry's working folder holds the data file.
-        elsewhere = os.path.join(root, "elsewhere")
-        os.makedirs(elsewhere)
-        os.chdir(elsewhere)
-        program = Program(command, working_folder)
-        main_window = program.window("ZEPHAL : zephal.zep")
-        tabs = data_file_tabs(data)
-        expect_equal(shown_tabs(main_window), [name for name, _ in tabs], "tabs shown")
-        expect_equal(shown_buttons(main_window), tabs[0][1], "quantities of the first tab")
-        close("ZEPHAL : zephal.zep")
-        expect_equal(program.wait_until_ended(), 0, "the program's exit status")
+        expect_shipped_quantities(command, working_folder, data, os.path.join(root, "elsewhere"))
         print("the installed program starts from its desktop entry with the shipped data")
-        return 0
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        return 1
-    finally:
-        if program is not None:
-            program.stop()
-        os.chdir("/")
-        shutil.rmtree(root, ignore_errors=True)
+    return test_in_scratch_folder("install", test)
 
 
 if __name__ == "__main__":
