@@ -14,6 +14,18 @@ enum Field : std::uint8_t { kSymbol, kName };
 
 const QString kLabelDash = QStringLiteral(" \u2014 ");
 
+struct Respelling {
+    char16_t from;
+    const char16_t* to;
+};
+// ".", the middle dot, the dot operator and the katakana middle dots (full and half width)
+// between units; the powers; the degree signs; the micro sign and the Greek mu.
+constexpr Respelling kRespellings[] = {
+    {u'.', u"*"},         {u'\u00B7', u"*"},    {u'\u22C5', u"*"},  {u'\u30FB', u"*"},
+    {u'\uFF65', u"*"},    {u'\u00B2', u"^2"},   {u'\u00B3', u"^3"}, {u'\u00B0', u"deg"},
+    {u'\u2103', u"degC"}, {u'\u2109', u"degF"}, {u'\u00B5', u"u"},  {u'\u03BC', u"u"},
+};
+
 QString folded(QStringView text) {
     return unitSpelling(text).toCaseFolded();
 }
@@ -24,35 +36,18 @@ QString unitSpelling(QStringView text) {
     QString out;
     out.reserve(text.size() + 4);
     for (QChar c : text) {
-        switch (c.unicode()) {
-            case u'.':
-            case u'\u00B7':  // middle dot
-            case u'\u22C5':  // dot operator
-            case u'\u30FB':  // katakana middle dot
-            case u'\uFF65':  // halfwidth katakana middle dot
-                out += u'*';
-                break;
-            case u'\u00B2':
-                out += u"^2";
-                break;
-            case u'\u00B3':
-                out += u"^3";
-                break;
-            case u'\u00B0':
-                out += u"deg";
-                break;
-            case u'\u2103':
-                out += u"degC";
-                break;
-            case u'\u2109':
-                out += u"degF";
-                break;
-            case u'\u00B5':  // micro sign
-            case u'\u03BC':  // Greek mu
-                out += u'u';
-                break;
-            default:
-                out += c;
+        // Every character respelled lies above U+00AF, except ".".
+        if (c.unicode() < u'\u00B0' && c != u'.') {
+            out += c;
+            continue;
+        }
+        const auto* respelled =
+            std::find_if(std::begin(kRespellings), std::end(kRespellings),
+                         [c](const Respelling& r) { return r.from == c.unicode(); });
+        if (respelled == std::end(kRespellings)) {
+            out += c;
+        } else {
+            out += respelled->to;
         }
     }
     return out;
