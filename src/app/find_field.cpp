@@ -105,7 +105,11 @@ void FindField::openMatch(int row) {
     if (match.unit >= 0 && match.unit < window->Combo1->count()) {
         window->Combo1->setCurrentIndex(match.unit);
     }
-    if (!value.isEmpty()) window->Text1->setText(value);
+    // A number longer than the value box takes would lose its last digits there and convert
+    // as another number: the window then keeps the value it opened with.
+    if (!value.isEmpty() && value.size() <= window->Text1->maxLength()) {
+        window->Text1->setText(value);
+    }
 }
 
 void FindField::keyPressEvent(QKeyEvent* event) {

@@ -93,6 +93,8 @@ TEST_F(FindFieldTest, EnterOpensTheMatchAsAClickWould) {
         {"psi", 0, "Stress / pressure / modulus", "Pound-force per square inch (psi)", "1", 4,
          "0.006894759"},
         {"Velocity", 0, "Velocity", "Metre per second (m/s)", "1", 1, "1000"},
+        // more digits than the value box takes would be cut to another number
+        {"1234567890123456 mm", 0, "Length", "Millimetre (mm)", "1", 0, "0.001"},
     };
     std::int16_t opened = 0;
     for (const auto& c : cases) {
