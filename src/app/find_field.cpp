@@ -62,7 +62,9 @@ void FindField::showMatches() {
     m_result = m_finder.find(text());
     m_list->clear();
     for (const FindMatch& match : m_result.matches) m_list->addItem(match.label);
-    if (m_result.matches.empty() || !isVisible()) {
+    // Only while the field is where the main window's keys go: a read that changes the matches
+    // under a field left with some text does not open the list by itself.
+    if (m_result.matches.empty() || !isVisible() || window()->focusWidget() != this) {
         m_list->hide();
         return;
     }
