@@ -5,6 +5,7 @@
 #include <QTabBar>
 
 #include "app/application.h"
+#include "app/find_field.h"
 #include "app/grid_layout.h"
 #include "convert/conversion.h"
 #include "convert/conversion_window.h"
@@ -59,6 +60,10 @@ Form1::Form1(Application& app) : m_app(app) {
     ui::setGeometryTw(templateButton, {225, 6705, 2685, kGridButtonHeight});
     templateButton->hide();
     Command1.push_back(templateButton);
+
+    // Made last, so that the keyboard still starts on the tabs; Tab goes on to the field.
+    m_find = new FindField(app, Toolbar1);
+    Toolbar1->addWidget(m_find);
 }
 
 void Form1::Form_Load() {
@@ -120,7 +125,10 @@ void Form1::SetData(const QString& path) {
     host.setCaption = [this](const QString& caption) { setWindowTitle(caption); };
     host.showMessage = [this](const QString& text) { m_app.dialogs().message(this, text); };
     host.resetOption = [this] { return m_app.setting().Check2->checkState() != Qt::Unchecked; };
-    if (units::SetData(path, m_app.state(), host).layout) layoutGrid();
+    if (units::SetData(path, m_app.state(), host).layout) {
+        layoutGrid();
+        m_find->setFinder(UnitFinder(m_app.state()));
+    }
 }
 
 void Form1::layoutGrid() {

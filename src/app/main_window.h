@@ -10,6 +10,7 @@
 namespace zephal {
 
 class Application;
+class FindField;
 
 // Form1, the main window: the toolbar and the tab control holding the grid of quantity buttons.
 class Form1 final : public ui::Window {
@@ -31,6 +32,8 @@ public:
     // Element 0 is the design-time template; elements 1 .. are the grid, k = 20 t + c + 1.
     std::vector<QPushButton*> Command1;
 
+    FindField* findField() const { return m_find; }
+
     int buttonTabs() const { return static_cast<int>(Command1.size() - 1) / 20; }
 
 protected:
@@ -46,6 +49,7 @@ private:
     QPoint pageOrigin() const;
 
     Application& m_app;
+    FindField* m_find;
 };
 
 }  // namespace zephal

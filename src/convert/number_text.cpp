@@ -170,6 +170,45 @@ LenientReading readLenientReporting(QStringView text) {
     return {scan.value, scan.length == s.size()};
 }
 
+qsizetype leadingNumberLength(QStringView s) {
+    const auto isExponent = [](QChar c) {
+        return c == u'e' || c == u'E' || c == u'd' || c == u'D';
+    };
+    // The end of a run of digits, "." and "," that holds a digit, or `from` when there is none.
+    const auto digitGroup = [&s](qsizetype from) {
+        qsizetype i = from;
+        bool digit = false;
+        while (i < s.size() && (isDigit(s[i]) || s[i] == u'.' || s[i] == u',')) {
+            digit = digit || isDigit(s[i]);
+            ++i;
+        }
+        return digit ? i : from;
+    };
+    const auto blanksFrom = [&s](qsizetype i) {
+        while (i < s.size() && isBlank(s[i])) ++i;
+        return i;
+    };
+    qsizetype i = blanksFrom(0);
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) i = blanksFrom(i + 1);
+    qsizetype end = digitGroup(i);
+    if (end == i) return 0;
+    for (;;) {
+        const qsizetype next = blanksFrom(end);
+        const qsizetype groupEnd = digitGroup(next);
+        if (next == end || groupEnd == next) break;
+        if (groupEnd < s.size() && !isBlank(s[groupEnd]) && !s[groupEnd].isLetter()) break;
+        end = groupEnd;
+    }
+    if (end < s.size() && isExponent(s[end])) {
+        qsizetype digits = end + 1;
+        if (digits < s.size() && (s[digits] == u'+' || s[digits] == u'-')) ++digits;
+        qsizetype j = digits;
+        while (j < s.size() && isDigit(s[j])) ++j;
+        if (j > digits) end = j;
+    }
+    return end;
+}
+
 std::optional<double> readStrict(QStringView text) {
     qsizetype begin = 0, end = text.size();
     while (begin < end && isBlank(text[begin])) ++begin;

@@ -3,6 +3,7 @@
 //
 // - readLenient: the forgiving reader of a typed value (blanks ignored, stops at the first
 //   character that does not fit, no number reads 0).
+// - leadingNumberLength: where a number typed before a unit ends ("355 MPa").
 // - readStrict / toInt16 / toSingle: whole-text conversions used for data-file fields and
 //   settings; they fail with the error number the caller reports (13 not a number,
 //   6 out of range).
@@ -30,6 +31,14 @@ struct LenientReading {
     bool whole = true;
 };
 LenientReading readLenientReporting(QStringView text);
+
+// The length of the number a person typed at the start of a text that goes on with a unit
+// ("355 MPa", "250kN*m", "2,5 ft", "1 000 mm", "-4e3 N"), or 0 when the text does not start
+// with one. It takes the number as the person wrote it, "," and digit groups included, so that
+// the value box given this text reads it as it reads anything typed into it ("2,5" as 2).
+// A blank ends the number unless digits follow that a blank, a letter or the end closes
+// ("5 10^-6/K" is 5 in 10^-6/K).
+qsizetype leadingNumberLength(QStringView text);
 
 // The whole text (blanks and tabs around it allowed) must be one number:
 // sign, digits with at most one ".", optional exponent (E or D), or &H / &O whole numbers.

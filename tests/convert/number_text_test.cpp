@@ -20,6 +20,21 @@ TEST(ReadLenient, TakesTheLongestLeadingNumber) {
     for (const auto& c : cases) EXPECT_EQ(readLenient(QString::fromLatin1(c.text)), c.value) << c.text;
 }
 
+TEST(LeadingNumberLength, NumberAsTypedBeforeAUnit) {
+    const struct {
+        const char16_t* text;
+        qsizetype length;
+    } cases[] = {
+        {u"355 MPa", 3}, {u"250kN*m", 3}, {u"2,5 ft", 3},    {u"1 000 mm", 5}, {u"-4e3 N", 4},
+        {u"- 4 kN", 3},  {u".5 m", 2},    {u"5 10^-6/K", 1}, {u"1/K", 1},      {u"2d", 1},
+        {u"12", 2},      {u"MPa", 0},     {u"", 0},          {u"-", 0},        {u". m", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(leadingNumberLength(c.text), c.length)
+            << QString::fromUtf16(c.text).toStdString();
+    }
+}
+
 TEST(ReadStrict, WholeTextMustBeANumber) {
     EXPECT_EQ(readStrict(u" 2.5 "), 2.5);
     EXPECT_EQ(readStrict(u"1E-3"), 0.001);

@@ -293,6 +293,17 @@ def screenshot(title, path):
     return path
 
 
+def screenshot_around(nodes, path):
+    """A picture of the part of the screen that holds every one of the controls or windows."""
+    boxes = [n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for n in nodes]
+    left, top = min(b.x for b in boxes), min(b.y for b in boxes)
+    right = max(b.x + b.width for b in boxes)
+    bottom = max(b.y + b.height for b in boxes)
+    run("import", "-window", "root", "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+        "+repage", path)
+    return path
+
+
 def png_size(path):
     with open(path, "rb") as f:
         head = f.read(24)

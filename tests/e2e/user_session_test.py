@@ -4,8 +4,9 @@ Starts the program in a folder that holds the shipped data file, opens a convers
 types a value, reads every row, switches the unit, ticks and unticks rows, draws the chart in
 2D and 3D, copies the results and reads the clipboard back, opens another data file through
 the open-file dialog, and closes the main window, after which the program must have ended.
-With --pictures, the main window, the conversion window and the 3D chart are saved there as
-PNG files (the pictures of the README come from here).
+On the way, a value with its unit is found from the main window's find field.
+With --pictures, the main window, the conversion window, the 3D chart and the find field with
+its matches are saved there as PNG files (the pictures of the README come from here).
 Run it through run_under_xvfb.sh, which gives it a screen and buses of its own.
 """
 
@@ -20,7 +21,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Failure, Program, action, checked,  # noqa: E402
                      click, clipboard_text, close, distinct_colours, expect, expect_equal, find,
                      find_all, focus, focused, keys, move, press_opening_modal, role, screenshot,
-                     text, type_text, wait_for)
+                     screenshot_around, text, type_text, wait_for)
 from zephal_windows import data_file_tabs, shown_buttons, shown_tabs  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -41,6 +42,8 @@ ROWS_FOR_2_5_FEET = [("0.3048", "0.762"), ("304.8", "762"), ("30.48", "76.2"),
                      ("12000", "30000")]
 MAIN = "ZEPHAL : zephal.zep"
 CHART = "Length : 2.5 Foot (ft)"
+FIND = "Find a unit or quantity"
+STRESS = "Stress / pressure / modulus"
 
 
 def step(title):
@@ -70,12 +73,13 @@ def ticks(window):
             if box.name.startswith("Chart ")}
 
 
-def steady_picture(title, path):
-    """A picture of the window once it has stopped changing: it is drawn in full."""
+def steady_picture(title, path, take=None):
+    """A picture of the window (or what `take` saves to path) once it has stopped changing: it
+    is drawn in full."""
     previous = [None]
 
     def probe():
-        shot = open(screenshot(title, path), "rb").read()
+        shot = open(take() if take else screenshot(title, path), "rb").read()
         same = shot == previous[0]
         previous[0] = shot
         return same
@@ -187,6 +191,33 @@ def copy_results(window):
     expect_equal(got, expected, "the clipboard text")
 
 
+def find_value_with_unit(program, main, length, pictures, scratch):
+    step("Ctrl+F in a conversion window, type 355 MPa and Enter: the stress window opens")
+    focus("Length")
+    keys("ctrl+f")
+    field = wait_for("the find field to hold the focus",
+                     lambda: next((t for t in find_all(main, "text", FIND) if focused(t)), None))
+    type_text("355 MPa")
+    wait_for("the typed text in the find field", lambda: text(field) == "355 MPa")
+    matches = wait_for("the list of matches", lambda: find(program.app, "list", "Matches"))
+    first = wait_for("the matches", lambda: find_all(matches, "list item"))[0]
+    expect_equal(first.name, f"{STRESS} \u2014 Megapascal (MPa)", "the first match")
+    picture = os.path.join(pictures or scratch, "find.png")
+    steady_picture(MAIN, picture, lambda: screenshot_around([main, matches], picture))
+    keys("Return")
+    window = program.window(STRESS)
+    expect(find(program.app, "list", "Matches") is None, "the list closes as the window opens")
+    expect_equal(find(window, "combo box").name, "Megapascal (MPa)", "the unit selected")
+    expect_equal(text(find(window, "text", "Convert value")), "355", "the value entered")
+    ksi = 16
+    wait_for("the ksi row", lambda: rows(window, ksi)[ksi - 1] == ("0.1450377", "51.48838"))
+    close(STRESS)
+    program.no_window(STRESS)
+    focus("Length")
+    wait_for("the value box to hold the keyboard focus again",
+             lambda: focused(find(length, "text", "Convert value")))
+
+
 def open_other_file(program, main, path):
     step("open another data file through the open-file dialog")
     press_opening_modal(find(main, "push button", "Open"))
@@ -247,6 +278,7 @@ def main():
         program, main_window = start(args, folder)
         window = open_length(program, main_window)
         type_value(window, args.pictures)
+        find_value_with_unit(program, main_window, window, args.pictures, folder)
         switch_unit(window)
         chart = tick_rows(program, window, folder)
         chart_2d_3d(program, chart, args.pictures, folder)
