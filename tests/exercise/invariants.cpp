@@ -1,0 +1,249 @@
+#include "invariants.h"
+
+#include <QBarDataProxy>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBar3DSeries>
+#include <QChart>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <utility>
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "chart/chart_grid.h"
+#include "chart/chart_window.h"
+#include "chart/series_builder.h"
+#include "ui/chart_view.h"
+
+namespace zephal::exercise {
+namespace {
+
+std::string quoted(const QString& text) {
+    return '"' + text.toStdString() + '"';
+}
+
+std::string number(std::optional<double> v) {
+    return v ? std::to_string(*v) : std::string("nothing");
+}
+
+bool same(std::optional<double> a, std::optional<double> b) {
+    if (!a || !b) return a.has_value() == b.has_value();
+    return *a == *b || (std::isnan(*a) && std::isnan(*b));
+}
+
+std::string windowName(const WindowModel& m) {
+    return "window " + std::to_string(m.window->F2x) + " " + quoted(m.caption);
+}
+
+// What the rows of a window must read now, by the engine: empty text where it gives nothing.
+struct ExpectedRow {
+    QString scale, value;
+};
+std::vector<ExpectedRow> expectedRows(const WindowModel& m) {
+    const Form2& w = *m.window;
+    const std::optional<float> x = convert::enteredValue(w.Text1->text());
+    const int b = w.Combo1->currentIndex();
+    std::vector<ExpectedRow> rows;
+    for (int i = 0; i < static_cast<int>(m.table.factors.size()); ++i) {
+        const convert::RowText row = convert::convertRow(x, m.table.factors, i, b);
+        rows.push_back({row.scale.value_or(QString()), row.value.value_or(QString())});
+    }
+    return rows;
+}
+
+std::optional<Failure> checkWindow(const WindowModel& m) {
+    const Form2& w = *m.window;
+    const auto fail = [&m, &w](const char* kind, const std::string& what) {
+        return Failure{3, kind,
+                       windowName(m) + " (value " + quoted(w.Text1->text()) + ", unit " +
+                           std::to_string(w.Combo1->currentIndex()) + "): " + what};
+    };
+    const qsizetype n = m.table.items.size();
+    QStringList items;
+    for (int i = 0; i < w.Combo1->count(); ++i) items << w.Combo1->itemText(i);
+    if (items != m.table.items) return fail("units", "the unit list is not the quantity's units");
+    if (static_cast<qsizetype>(w.Tn.size()) < n) return fail("rows", "fewer rows than units");
+
+    const std::vector<ExpectedRow> rows = expectedRows(m);
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto r = static_cast<std::size_t>(i);
+        const std::string row = "row " + std::to_string(i + 1) + " ";
+        for (const QWidget* part : {static_cast<const QWidget*>(w.Tn[r]), static_cast<const QWidget*>(w.Tx[r]),
+                                    static_cast<const QWidget*>(w.Lx[r])}) {
+            if (part->isHidden()) return fail("rows", row + "is not shown");
+        }
+        // Where the engine gives nothing the box must not keep a number from before.
+        const auto box = [&](const QString& shown, const QString& expected, const char* what) {
+            const std::string kind = std::string(what) + (expected.isEmpty() ? "-kept" : "");
+            return shown == expected ? std::nullopt
+                                     : std::optional<Failure>(fail(
+                                           kind.c_str(), row + what + " shows " + quoted(shown) +
+                                                             ", the engine gives " +
+                                                             (expected.isEmpty() ? "nothing" : quoted(expected))));
+        };
+        if (auto f = box(w.Tn[r]->text(), rows[r].scale, "scale")) return f;
+        if (auto f = box(w.Tx[r]->text(), rows[r].value, "value")) return f;
+        if (w.Lx[r]->text() != m.table.names[i]) {
+            return fail("unit-name", row + "names its unit " + quoted(w.Lx[r]->text()) + ", not " +
+                                         quoted(m.table.names[i]));
+        }
+    }
+    return std::nullopt;
+}
+
+// The chart data the model says the chart was sent last, as the builder reads it: the texts
+// the engine gives the sender's ticked rows, or nothing once the sender has closed.
+struct SentRows {
+    std::vector<ValueRef> values{ValueRef()};
+    std::vector<std::optional<QString>> units{std::nullopt};
+    std::int16_t count = 0;
+};
+
+SentRows sentRows(Model& model) {
+    SentRows sent;
+    WindowModel* m = model.sender ? model.find(model.sender) : nullptr;
+    if (!m) return sent;
+    const std::vector<ExpectedRow> rows = expectedRows(*m);
+    const Form2& w = *m->window;
+    for (std::size_t i = 0; i < rows.size() && i < w.Ck.size(); ++i) {
+        if (w.Ck[i]->checkState() == Qt::Unchecked) continue;
+        sent.values.push_back([text = rows[i].value]() -> std::optional<QString> { return text; });
+        sent.units.push_back(m->table.names[static_cast<qsizetype>(i)]);
+        ++sent.count;
+    }
+    return sent;
+}
+
+// The bars as the chart view draws them, per grid column and row.
+std::optional<Failure> checkDrawn(const ui::ChartView& view, const ChartGrid& expected) {
+    const auto fail = [](const std::string& what) { return Failure{4, "drawn", "the chart draws " + what}; };
+    const auto expectedValue = [&expected](int r, int c) { return expected.value(r, c).value_or(0); };
+    if (view.grid().chartType() == kChartType2D) {
+        const auto* series = qobject_cast<QBarSeries*>(view.chart2d()->series().value(0));
+        if (!series) return fail("no bar series");
+        const QList<QBarSet*> sets = series->barSets();
+        if (sets.size() != expected.columnCount()) return fail(std::to_string(sets.size()) + " series");
+        for (int c = 1; c <= expected.columnCount(); ++c) {
+            const QBarSet* set = sets[c - 1];
+            if (set->count() != expected.rowCount()) return fail(std::to_string(set->count()) + " bars a series");
+            for (int r = 1; r <= expected.rowCount(); ++r) {
+                if (set->at(r - 1) != expectedValue(r, c)) {
+                    return fail("bar " + std::to_string(r) + " of series " + std::to_string(c) + " at " +
+                                std::to_string(set->at(r - 1)) + ", not " + std::to_string(expectedValue(r, c)));
+                }
+            }
+        }
+    } else if (const QBar3DSeries* series = view.series3d(); series && view.bars3d()) {
+        const QBarDataProxy* proxy = series->dataProxy();
+        if (proxy->rowCount() != expected.columnCount()) return fail(std::to_string(proxy->rowCount()) + " 3D rows");
+        for (int c = 1; c <= expected.columnCount(); ++c) {
+            for (int r = 1; r <= expected.rowCount(); ++r) {
+                const QBarDataItem* item = proxy->itemAt(c - 1, r - 1);
+                const auto want = static_cast<float>(std::clamp(expectedValue(r, c), double(-FLT_MAX), double(FLT_MAX)));
+                if (!item || item->value() != want) {
+                    return fail("3D bar " + std::to_string(r) + " of series " + std::to_string(c) + " at " +
+                                (item ? std::to_string(item->value()) : std::string("nothing")) + ", not " +
+                                std::to_string(want));
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Failure> checkGrid(Application& app) {
+    Form1& main = app.form1();
+    const UnitTables& tables = std::as_const(app.state().tables);
+    for (int t = 0; t < main.SSTab1->count(); ++t) {
+        if (!main.SSTab1->isTabVisible(t)) continue;
+        for (int c = 0; c < kCommandsPerTab; ++c) {
+            const auto k = static_cast<std::size_t>(kCommandsPerTab * t + c + 1);
+            if (k >= main.Command1.size() || main.Command1[k]->isHidden()) continue;
+            const QString caption = main.Command1[k]->text();
+            const std::string button = "quantity button " + std::to_string(k) + " " + quoted(caption) + " ";
+            if (!tables.hasTab(t)) {
+                return Failure{2, "beyond-tables",
+                               button + "is on tab " + std::to_string(t) + ", beyond the " +
+                                   std::to_string(tables.tabCount()) + " tabs the tables hold"};
+            }
+            const QString name = tables.CommandItems(c, t).Name;
+            if (name != caption) {
+                return Failure{2, "caption", button + "opens the quantity " + quoted(name)};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> checkConversionWindows(Model& model) {
+    for (const WindowModel* m : model.open()) {
+        if (auto failure = checkWindow(*m)) return failure;
+    }
+    return std::nullopt;
+}
+
+std::optional<Failure> checkChart(Application& app, Model& model) {
+    Chart1* chart = app.chart1Loaded();
+    if (!chart) return std::nullopt;
+    const ChartGrid& shown = chart->MSChart1->grid();
+    const bool senderClosed = model.sent && !model.sender;
+    if (senderClosed) {
+        for (int r = 1; r <= shown.rowCount(); ++r) {
+            for (int c = 1; c <= shown.columnCount(); ++c) {
+                if (shown.value(r, c).value_or(0) != 0) {
+                    return Failure{4, "bars-after-close",
+                                   "the rows' window has closed, yet the chart holds " +
+                                       number(shown.value(r, c)) + " at row " + std::to_string(r) +
+                                       ", column " + std::to_string(c)};
+                }
+            }
+        }
+        ChartGrid none;
+        none.setRowCount(shown.rowCount());
+        none.setColumnCount(shown.columnCount());
+        return checkDrawn(*chart->MSChart1, none);
+    }
+
+    // Built afresh, so that no number from an earlier build can stand in the expected grid.
+    const SentRows sent = sentRows(model);
+    ChartGrid expected;
+    expected.setChartType(shown.chartType());
+    const ChartModes& modes = app.chartModes();
+    buildSeries(expected, {sent.values, sent.units, model.sent ? sent.count : std::int16_t(0),
+                           chart->Combo1->currentIndex(), modes});
+    const auto fail = [&](const char* kind, const std::string& what) {
+        return Failure{4, kind,
+                       "series " + std::to_string(chart->Combo1->currentIndex()) +
+                           (modes.blnIndividual ? ", individual" : "") + (modes.blnLogChart ? ", log" : "") +
+                           ": " + what};
+    };
+    if (shown.rowCount() != expected.rowCount() || shown.columnCount() != expected.columnCount()) {
+        return fail("size", std::to_string(shown.rowCount()) + " x " + std::to_string(shown.columnCount()) +
+                                " cells, the builder makes " + std::to_string(expected.rowCount()) + " x " +
+                                std::to_string(expected.columnCount()));
+    }
+    for (int r = 1; r <= expected.rowCount(); ++r) {
+        for (int c = 1; c <= expected.columnCount(); ++c) {
+            if (!same(shown.value(r, c), expected.value(r, c))) {
+                return fail("cell", "row " + std::to_string(r) + ", column " + std::to_string(c) + " holds " +
+                                        number(shown.value(r, c)) + ", the builder makes " +
+                                        number(expected.value(r, c)));
+            }
+        }
+    }
+    const bool individual = modes.blnIndividual;
+    for (int i = 1; i <= (individual ? expected.columnCount() : expected.rowCount()); ++i) {
+        const QString got = individual ? shown.columnLabelAt(i) : shown.rowLabelAt(i);
+        const QString want = individual ? expected.columnLabelAt(i) : expected.rowLabelAt(i);
+        if (got != want) {
+            return fail("label", "label " + std::to_string(i) + " reads " + quoted(got) + ", not " + quoted(want));
+        }
+    }
+    return checkDrawn(*chart->MSChart1, expected);
+}
+
+}  // namespace zephal::exercise

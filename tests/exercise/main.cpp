@@ -1,0 +1,188 @@
+// The model-based exerciser: random user sessions played on the real windows, every invariant
+// checked after every action.
+//
+//   zephal_exercise run [--seeds A-B | --seeds N] [--actions N] [--set-aside 2,4]
+//                       [--shrink-seconds S] [--child-seconds S] [--out FOLDER]
+//       plays each seed's session in a child process, reports and shrinks the failures;
+//   zephal_exercise play --seed S --actions N [--log FILE] [--set-aside ...]
+//       plays one seed's session here, logging each action to FILE before it is played;
+//   zephal_exercise replay FILE [--set-aside ...]
+//       plays the actions listed in FILE (lines as the log and the shrunk lists print them).
+#include <QApplication>
+#include <cxxabi.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "action.h"
+#include "driver.h"
+#include "session.h"
+#include "ui/fonts.h"
+
+namespace {
+
+using namespace zephal::exercise;
+
+int usage() {
+    std::cerr << "usage: zephal_exercise run [--seeds A-B|N] [--actions N] [--set-aside 2,4]\n"
+                 "                           [--shrink-seconds S] [--child-seconds S] [--out FOLDER]\n"
+                 "       zephal_exercise play --seed S --actions N [--log FILE] [--set-aside ...]\n"
+                 "       zephal_exercise replay FILE [--set-aside ...]\n";
+    return 2;
+}
+
+std::set<int> invariantList(const std::string& text) {
+    std::set<int> list;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        list.insert(std::stoi(text.substr(at)));
+        const std::size_t comma = text.find(',', at);
+        if (comma == std::string::npos) break;
+        at = comma + 1;
+    }
+    return list;
+}
+
+// The log of a session: each action is written before it is played, so that a crash leaves
+// it as the last line, and replaced by the action as played once it has been.
+class ActionLog {
+public:
+    explicit ActionLog(const std::string& path) {
+        if (!path.empty()) m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    }
+    ~ActionLog() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    ActionLog(const ActionLog&) = delete;
+    ActionLog& operator=(const ActionLog&) = delete;
+    void before(const Action& action) {
+        m_pending = true;
+        write(toLine(action) + '\n');
+    }
+    void after(const std::optional<Action>& played) {
+        m_pending = false;
+        if (played) ++m_lines;
+        if (m_fd < 0) return;
+        if (ftruncate(m_fd, m_kept) != 0 || lseek(m_fd, m_kept, SEEK_SET) < 0) return;
+        m_written = m_kept;
+        if (played) write(toLine(*played) + '\n');
+        m_kept = m_written;
+    }
+    // Actions in the log: those played, and the one a crash or an exception interrupted.
+    int lines() const { return m_lines + (m_pending ? 1 : 0); }
+
+private:
+    void write(const std::string& line) {
+        if (m_fd < 0) return;
+        if (::write(m_fd, line.data(), line.size()) == static_cast<ssize_t>(line.size())) {
+            m_written += static_cast<off_t>(line.size());
+        }
+    }
+    int m_fd = -1;
+    int m_lines = 0;
+    bool m_pending = false;
+    off_t m_kept = 0;     // end of the actions played
+    off_t m_written = 0;  // end of the file
+};
+
+std::string demangled(const std::string& text) {
+    // Exception types print mangled ("St12out_of_range"); the report names them in C++.
+    std::string out = text;
+    for (std::size_t at = out.find("exception "); at != std::string::npos; at = out.find("exception ", at + 1)) {
+        const std::size_t begin = at + 10, end = out.find_first_of(" :", begin);
+        const std::string name = out.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+        int status = 0;
+        char* plain = abi::__cxa_demangle(name.c_str(), nullptr, nullptr, &status);
+        if (status == 0 && plain) out.replace(begin, name.size(), plain);
+        std::free(plain);
+    }
+    return out;
+}
+
+int playHere(int argc, char** argv, const std::vector<Action>& actions, const std::set<int>& setAside,
+             const std::string& logPath) {
+#if defined(__SANITIZE_ADDRESS__)
+    // As in the window tests: the software OpenGL driver stays loaded, so that the leak checker
+    // can name its one-time allocations.
+    dlopen("/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", RTLD_NOW | RTLD_NODELETE);
+#endif
+    QApplication app(argc, argv);
+    zephal::ui::fonts::registerSubstitutes();
+    ActionLog log(logPath);
+    Outcome outcome;
+    {
+        Session session(QStringLiteral(ZEPHAL_SOURCE_DIR "/data/zephal.zep"), setAside);
+        outcome = session.play(
+            actions, [&log](const Action& a) { log.before(a); },
+            [&log](const std::optional<Action>& a) { log.after(a); });
+    }
+    if (outcome.failure) {
+        // The failing action by its place in the list played, and by its place in the log.
+        std::cout << "FAIL " << demangled(outcome.failure->signature()) << "\nafter action " << outcome.played
+                  << ": " << demangled(outcome.failure->message) << "\nlogged " << log.lines() << std::endl;
+        return 3;
+    }
+    std::cout << "passed: " << outcome.played << " actions, " << log.lines() << " of them played" << std::endl;
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string mode = argv[1];
+    std::map<std::string, std::string> options;
+    std::string file;
+    for (int i = 2; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a.rfind("--", 0) == 0 && i + 1 < argc) {
+            options[a] = argv[++i];
+        } else if (file.empty()) {
+            file = a;
+        } else {
+            return usage();
+        }
+    }
+    const auto option = [&options](const std::string& name, const std::string& fallback) {
+        return options.contains(name) ? options[name] : fallback;
+    };
+    const std::set<int> setAside = invariantList(option("--set-aside", ""));
+    // Qt's arguments are not this program's: the windows see only the program name.
+    int qtArgc = 1;
+
+    if (mode == "run") {
+        DriverOptions d;
+        const std::string seeds = option("--seeds", "1-20");
+        const std::size_t dash = seeds.find('-');
+        d.firstSeed = dash == std::string::npos ? 1 : static_cast<std::uint32_t>(std::stoul(seeds.substr(0, dash)));
+        d.lastSeed = static_cast<std::uint32_t>(std::stoul(dash == std::string::npos ? seeds : seeds.substr(dash + 1)));
+        d.actions = std::stoi(option("--actions", "300"));
+        d.setAside = setAside;
+        d.shrinkSeconds = std::stod(option("--shrink-seconds", "300"));
+        d.childSeconds = std::stod(option("--child-seconds", "0"));
+        d.outFolder = option("--out", "");
+        return runSeeds(d) == 0 ? 0 : 1;
+    }
+    if (mode == "play") {
+        if (!options.contains("--seed")) return usage();
+        const auto seed = static_cast<std::uint32_t>(std::stoul(options["--seed"]));
+        return playHere(qtArgc, argv, generateSession(seed, std::stoi(option("--actions", "300"))), setAside,
+                        option("--log", ""));
+    }
+    if (mode == "replay") {
+        std::ifstream in(file);
+        if (!in) return usage();
+        std::vector<Action> actions;
+        for (std::string line; std::getline(in, line);) {
+            if (const auto action = fromLine(line)) actions.push_back(*action);
+        }
+        return playHere(qtArgc, argv, actions, setAside, option("--log", ""));
+    }
+    return usage();
+}

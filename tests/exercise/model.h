@@ -1,0 +1,56 @@
+#pragma once
+// What the exerciser expects of the program, kept beside it while a session plays: per open
+// conversion window the unit table it was opened with, and which window's rows the chart data
+// came from last. The player keeps it up to date from the actions it plays; the invariants
+// compare the program with it.
+
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "convert/conversion.h"
+#include "convert/conversion_window.h"
+
+namespace zephal::exercise {
+
+struct WindowModel {
+    QPointer<Form2> window;
+    convert::UnitTable table;  // as the tables held it when the window opened
+    QString caption;
+};
+
+struct Model {
+    // Conversion windows in the order they were opened; closed ones drop out.
+    std::vector<WindowModel> windows;
+    // The window whose ticked rows the chart data holds; null once it has closed.
+    QPointer<Form2> sender;
+    bool sent = false;          // some window has sent chart data
+    std::int16_t owner = 0;     // window number of the conversion window activated last
+
+    std::vector<WindowModel*> open() {
+        std::vector<WindowModel*> list;
+        for (WindowModel& w : windows) {
+            if (w.window) list.push_back(&w);
+        }
+        return list;
+    }
+    WindowModel* find(const Form2* window) {
+        for (WindowModel& w : windows) {
+            if (w.window == window) return &w;
+        }
+        return nullptr;
+    }
+};
+
+// An invariant that does not hold: its number (1 to 5), a short kind that stays the same
+// while a failing session is shrunk, and what was seen.
+struct Failure {
+    int invariant = 0;
+    std::string kind;
+    std::string message;
+    std::string signature() const { return std::to_string(invariant) + " " + kind; }
+};
+
+}  // namespace zephal::exercise

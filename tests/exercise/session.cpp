@@ -1,0 +1,96 @@
+#include "session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <exception>
+#include <typeinfo>
+
+#include "app/application.h"
+#include "data_pool.h"
+#include "invariants.h"
+
+namespace zephal::exercise {
+namespace {
+
+// What a user's event loop would have done between two actions: deliver what the windows
+// posted to themselves (redraws, layouts) and delete the windows that were closed. The display's
+// own events (focus, exposure) are left out, so that a session replays the same every time.
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+Failure escaped(const std::exception& e) {
+    return Failure{1, std::string("exception ") + typeid(e).name(),
+                   std::string("an exception escaped a handler: ") + typeid(e).name() + ": " + e.what()};
+}
+
+}  // namespace
+
+Session::Session(const QString& shippedFile, std::set<int> setAside)
+    : m_previousFolder(QDir::currentPath()), m_setAside(std::move(setAside)) {
+    std::vector<QString> pool = writeDataPool(m_folder.path(), shippedFile);
+    QDir::setCurrent(m_folder.path());
+    m_app = std::make_unique<Application>(m_dialogs);
+    m_app->onEnd = [] {};
+    m_player = std::make_unique<Player>(*m_app, m_dialogs, m_model, std::move(pool));
+    try {
+        m_app->Main();
+        settle();
+        m_startFailure = check();
+    } catch (const std::exception& e) {
+        m_startFailure = escaped(e);
+    }
+}
+
+Session::~Session() {
+    m_player.reset();
+    m_app.reset();
+    settle();
+    QDir::setCurrent(m_previousFolder);
+}
+
+std::optional<Failure> Session::check() {
+    if (auto failure = m_player->takeFailure(); failure && !m_setAside.contains(failure->invariant)) {
+        return failure;
+    }
+    const std::function<std::optional<Failure>()> checks[] = {
+        [this] { return m_setAside.contains(2) ? std::nullopt : checkGrid(*m_app); },
+        [this] { return m_setAside.contains(3) ? std::nullopt : checkConversionWindows(m_model); },
+        [this] { return m_setAside.contains(4) ? std::nullopt : checkChart(*m_app, m_model); },
+    };
+    for (const auto& c : checks) {
+        if (auto failure = c()) return failure;
+    }
+    return std::nullopt;
+}
+
+Outcome Session::play(const std::vector<Action>& actions,
+                      const std::function<void(const Action&)>& before,
+                      const std::function<void(const std::optional<Action>&)>& after) {
+    Outcome outcome;
+    if (m_startFailure) {
+        outcome.failure = m_startFailure;
+        return outcome;
+    }
+    for (const Action& action : actions) {
+        ++outcome.played;
+        if (before) before(action);
+        try {
+            const std::optional<Action> played = m_player->play(action);
+            if (after) after(played);
+            settle();
+            outcome.failure = check();
+        } catch (const std::exception& e) {
+            outcome.failure = escaped(e);
+        } catch (...) {
+            outcome.failure = Failure{1, "exception", "an exception of unknown type escaped a handler"};
+        }
+        if (outcome.failure) break;
+    }
+    return outcome;
+}
+
+}  // namespace zephal::exercise
