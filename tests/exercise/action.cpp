@@ -120,7 +120,7 @@ std::optional<Action> fromLine(const std::string& line) {
     return action;
 }
 
-std::vector<Action> generateSession(std::uint32_t seed, int count) {
+std::vector<Action> generateSession(std::uint32_t seed, int count, const std::set<Act>& leftOut) {
     // Only the engine's raw output is used: its sequence is fixed by the standard, unlike the
     // distributions', so a seed gives the same session with any library.
     std::mt19937 rng(seed);
@@ -128,8 +128,10 @@ std::vector<Action> generateSession(std::uint32_t seed, int count) {
     const auto pick = [&below](const auto& texts) {
         return std::string(texts[below(static_cast<std::uint32_t>(std::size(texts)))]);
     };
+    const auto weight = [&leftOut](const Kind& k) { return leftOut.contains(k.act) ? 0 : k.weight; };
     std::uint32_t total = 0;
-    for (const Kind& k : kKinds) total += static_cast<std::uint32_t>(k.weight);
+    for (const Kind& k : kKinds) total += static_cast<std::uint32_t>(weight(k));
+    if (total == 0) return {};
 
     std::vector<Action> session;
     session.reserve(static_cast<std::size_t>(std::max(count, 0)));
@@ -137,11 +139,11 @@ std::vector<Action> generateSession(std::uint32_t seed, int count) {
         int r = below(total);
         Act act = kKinds[0].act;
         for (const Kind& k : kKinds) {
-            if (r < k.weight) {
+            if (r < weight(k)) {
                 act = k.act;
                 break;
             }
-            r -= k.weight;
+            r -= weight(k);
         }
         // Window, entry and row numbers are raw: the player reduces them to what is open.
         Action a{act, below(1000), below(1000), below(1000)};

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -97,7 +98,8 @@ std::optional<Act> actFromName(const std::string& name);
 std::string toLine(const Action& action);
 std::optional<Action> fromLine(const std::string& line);
 
-// The first `count` actions of the session of `seed`: they depend on the seed alone.
-std::vector<Action> generateSession(std::uint32_t seed, int count);
+// The first `count` actions of the session of `seed`: they depend on the seed alone (and on
+// `leftOut`, kinds of action never to generate, to look past a fault that ends every session).
+std::vector<Action> generateSession(std::uint32_t seed, int count, const std::set<Act>& leftOut = {});
 
 }  // namespace zephal::exercise

@@ -41,9 +41,9 @@ std::string self() {
     return fs::read_symlink("/proc/self/exe").string();
 }
 
-std::string setAsideArgument(const std::set<int>& invariants) {
+std::string setAsideArgument(const std::set<std::string>& setAside) {
     std::string list;
-    for (const int i : invariants) list += (list.empty() ? "" : ",") + std::to_string(i);
+    for (const std::string& s : setAside) list += (list.empty() ? "" : ",") + s;
     return list;
 }
 
@@ -57,13 +57,13 @@ std::string readFile(const fs::path& path) {
 // What a child that did not report an invariant failure died of, from what it printed.
 std::string crashSignature(const std::string& output, int status, bool timedOut) {
     std::smatch m;
-    if (std::regex_search(output, m, std::regex(R"(ERROR: AddressSanitizer: ([\w-]+))"))) return "1 asan " + m[1].str();
-    if (std::regex_search(output, m, std::regex(R"(ERROR: LeakSanitizer)"))) return "1 leak";
-    if (std::regex_search(output, m, std::regex(R"(runtime error: (\w+))"))) return "1 ubsan " + m[1].str();
-    if (output.find("terminate called") != std::string::npos) return "1 terminate";
-    if (timedOut) return "1 timeout";
-    if (WIFSIGNALED(status)) return "1 signal " + std::to_string(WTERMSIG(status));
-    return "1 exit " + std::to_string(WEXITSTATUS(status));
+    if (std::regex_search(output, m, std::regex(R"(ERROR: AddressSanitizer: ([\w-]+))"))) return "1:asan " + m[1].str();
+    if (std::regex_search(output, m, std::regex(R"(ERROR: LeakSanitizer)"))) return "1:leak";
+    if (std::regex_search(output, m, std::regex(R"(runtime error: (\w+))"))) return "1:ubsan " + m[1].str();
+    if (output.find("terminate called") != std::string::npos) return "1:terminate";
+    if (timedOut) return "1:timeout";
+    if (WIFSIGNALED(status)) return "1:signal " + std::to_string(WTERMSIG(status));
+    return "1:exit " + std::to_string(WEXITSTATUS(status));
 }
 
 // The first lines of a sanitizer report or of whatever the child printed last.
@@ -101,7 +101,7 @@ ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& 
     posix_spawn_file_actions_destroy(&files);
     ChildResult result;
     if (spawned != 0) {
-        result.signature = "1 spawn";
+        result.signature = "1:spawn";
         result.message = "could not start " + args[0];
         return result;
     }
@@ -123,7 +123,7 @@ ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& 
     std::smatch m;
     if (!timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
         result.passed = true;
-    } else if (std::regex_search(printed, m, std::regex(R"(FAIL (\d+ [^\n]*)\nafter action (\d+): ([^\n]*)\nlogged (\d+))"))) {
+    } else if (std::regex_search(printed, m, std::regex(R"(FAIL (\d+:[^\n]*)\nafter action (\d+): ([^\n]*)\nlogged (\d+))"))) {
         result.signature = m[1].str();
         result.played = std::stoi(m[2].str());
         result.message = m[3].str();
@@ -238,6 +238,7 @@ int runSeeds(const DriverOptions& options) {
         std::vector<std::string> args{"play", "--seed", std::to_string(seed), "--actions",
                                       std::to_string(options.actions), "--log", log.string()};
         if (!options.setAside.empty()) args.insert(args.end(), {"--set-aside", setAsideArgument(options.setAside)});
+        if (!options.leaveOut.empty()) args.insert(args.end(), {"--leave-out", options.leaveOut});
         const auto t0 = Clock::now();
         const ChildResult r = runChild(args, folder / ("seed-" + std::to_string(seed) + ".out"),
                                        Shrinker::childSeconds(options, static_cast<std::size_t>(options.actions)));

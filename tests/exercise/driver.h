@@ -14,7 +14,8 @@ struct DriverOptions {
     std::uint32_t firstSeed = 1;
     std::uint32_t lastSeed = 20;
     int actions = 300;
-    std::set<int> setAside;
+    std::set<std::string> setAside;  // as the child takes them: "2", "3:value-kept"
+    std::string leaveOut;            // kinds of action not generated, as the child takes them
     double shrinkSeconds = 300;  // for all shrinking of one run
     double childSeconds = 0;     // 0: worked out from the number of actions
     std::string outFolder;       // logs and shrunk lists; a temporary folder when empty

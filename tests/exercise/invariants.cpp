@@ -25,7 +25,7 @@ std::string quoted(const QString& text) {
 }
 
 std::string number(std::optional<double> v) {
-    return v ? std::to_string(*v) : std::string("nothing");
+    return v ? QString::number(*v, 'g', 9).toStdString() : std::string("nothing");
 }
 
 bool same(std::optional<double> a, std::optional<double> b) {
@@ -53,18 +53,21 @@ std::vector<ExpectedRow> expectedRows(const WindowModel& m) {
     return rows;
 }
 
-std::optional<Failure> checkWindow(const WindowModel& m) {
+void checkWindow(const WindowModel& m, Findings& findings) {
     const Form2& w = *m.window;
-    const auto fail = [&m, &w](const char* kind, const std::string& what) {
-        return Failure{3, kind,
-                       windowName(m) + " (value " + quoted(w.Text1->text()) + ", unit " +
-                           std::to_string(w.Combo1->currentIndex()) + "): " + what};
+    const auto fail = [&](const std::string& kind, const std::string& what) {
+        return findings.add(Failure{3, kind,
+                                    windowName(m) + " (value " + quoted(w.Text1->text()) + ", unit " +
+                                        std::to_string(w.Combo1->currentIndex()) + "): " + what});
     };
     const qsizetype n = m.table.items.size();
     QStringList items;
     for (int i = 0; i < w.Combo1->count(); ++i) items << w.Combo1->itemText(i);
-    if (items != m.table.items) return fail("units", "the unit list is not the quantity's units");
-    if (static_cast<qsizetype>(w.Tn.size()) < n) return fail("rows", "fewer rows than units");
+    if (items != m.table.items && fail("units", "the unit list is not the quantity's units")) return;
+    if (static_cast<qsizetype>(w.Tn.size()) < n) {
+        fail("rows", "fewer rows than units");
+        return;
+    }
 
     const std::vector<ExpectedRow> rows = expectedRows(m);
     for (qsizetype i = 0; i < n; ++i) {
@@ -72,25 +75,22 @@ std::optional<Failure> checkWindow(const WindowModel& m) {
         const std::string row = "row " + std::to_string(i + 1) + " ";
         for (const QWidget* part : {static_cast<const QWidget*>(w.Tn[r]), static_cast<const QWidget*>(w.Tx[r]),
                                     static_cast<const QWidget*>(w.Lx[r])}) {
-            if (part->isHidden()) return fail("rows", row + "is not shown");
+            if (part->isHidden() && fail("rows", row + "is not shown")) return;
         }
         // Where the engine gives nothing the box must not keep a number from before.
-        const auto box = [&](const QString& shown, const QString& expected, const char* what) {
-            const std::string kind = std::string(what) + (expected.isEmpty() ? "-kept" : "");
-            return shown == expected ? std::nullopt
-                                     : std::optional<Failure>(fail(
-                                           kind.c_str(), row + what + " shows " + quoted(shown) +
-                                                             ", the engine gives " +
-                                                             (expected.isEmpty() ? "nothing" : quoted(expected))));
+        const auto box = [&](const QString& shown, const QString& expected, const std::string& what) {
+            return shown != expected &&
+                   fail(what + (expected.isEmpty() ? "-kept" : ""),
+                        row + what + " shows " + quoted(shown) + ", the engine gives " +
+                            (expected.isEmpty() ? "nothing" : quoted(expected)));
         };
-        if (auto f = box(w.Tn[r]->text(), rows[r].scale, "scale")) return f;
-        if (auto f = box(w.Tx[r]->text(), rows[r].value, "value")) return f;
-        if (w.Lx[r]->text() != m.table.names[i]) {
-            return fail("unit-name", row + "names its unit " + quoted(w.Lx[r]->text()) + ", not " +
-                                         quoted(m.table.names[i]));
+        if (box(w.Tn[r]->text(), rows[r].scale, "scale") || box(w.Tx[r]->text(), rows[r].value, "value")) return;
+        if (w.Lx[r]->text() != m.table.names[i] &&
+            fail("unit-name", row + "names its unit " + quoted(w.Lx[r]->text()) + ", not " +
+                                  quoted(m.table.names[i]))) {
+            return;
         }
     }
-    return std::nullopt;
 }
 
 // The chart data the model says the chart was sent last, as the builder reads it: the texts
@@ -116,9 +116,13 @@ SentRows sentRows(Model& model) {
     return sent;
 }
 
-// The bars as the chart view draws them, per grid column and row.
-std::optional<Failure> checkDrawn(const ui::ChartView& view, const ChartGrid& expected) {
-    const auto fail = [](const std::string& what) { return Failure{4, "drawn", "the chart draws " + what}; };
+// The bars as the chart view draws them from its grid, per grid column and row.
+void checkDrawn(const ui::ChartView& view, Findings& findings) {
+    const ChartGrid& expected = view.grid();
+    const auto fail = [&findings](const std::string& what) {
+        findings.add(Failure{4, "drawn", "the chart draws " + what + " from its data"});
+    };
+    const auto text = [](double v) { return number(v); };
     const auto expectedValue = [&expected](int r, int c) { return expected.value(r, c).value_or(0); };
     if (view.grid().chartType() == kChartType2D) {
         const auto* series = qobject_cast<QBarSeries*>(view.chart2d()->series().value(0));
@@ -131,7 +135,7 @@ std::optional<Failure> checkDrawn(const ui::ChartView& view, const ChartGrid& ex
             for (int r = 1; r <= expected.rowCount(); ++r) {
                 if (set->at(r - 1) != expectedValue(r, c)) {
                     return fail("bar " + std::to_string(r) + " of series " + std::to_string(c) + " at " +
-                                std::to_string(set->at(r - 1)) + ", not " + std::to_string(expectedValue(r, c)));
+                                text(set->at(r - 1)) + ", not " + text(expectedValue(r, c)));
                 }
             }
         }
@@ -144,18 +148,17 @@ std::optional<Failure> checkDrawn(const ui::ChartView& view, const ChartGrid& ex
                 const auto want = static_cast<float>(std::clamp(expectedValue(r, c), double(-FLT_MAX), double(FLT_MAX)));
                 if (!item || item->value() != want) {
                     return fail("3D bar " + std::to_string(r) + " of series " + std::to_string(c) + " at " +
-                                (item ? std::to_string(item->value()) : std::string("nothing")) + ", not " +
-                                std::to_string(want));
+                                (item ? text(item->value()) : std::string("nothing")) + ", not " + text(want));
                 }
             }
         }
     }
-    return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<Failure> checkGrid(Application& app) {
+void checkGrid(Application& app, Findings& findings) {
+    if (!findings.wanted(2)) return;
     Form1& main = app.form1();
     const UnitTables& tables = std::as_const(app.state().tables);
     for (int t = 0; t < main.SSTab1->count(); ++t) {
@@ -166,46 +169,48 @@ std::optional<Failure> checkGrid(Application& app) {
             const QString caption = main.Command1[k]->text();
             const std::string button = "quantity button " + std::to_string(k) + " " + quoted(caption) + " ";
             if (!tables.hasTab(t)) {
-                return Failure{2, "beyond-tables",
-                               button + "is on tab " + std::to_string(t) + ", beyond the " +
-                                   std::to_string(tables.tabCount()) + " tabs the tables hold"};
+                if (findings.add(Failure{2, "beyond-tables",
+                                         button + "is on tab " + std::to_string(t) + ", beyond the " +
+                                             std::to_string(tables.tabCount()) + " tabs the tables hold"})) {
+                    return;
+                }
+                continue;
             }
             const QString name = tables.CommandItems(c, t).Name;
-            if (name != caption) {
-                return Failure{2, "caption", button + "opens the quantity " + quoted(name)};
+            if (name != caption && findings.add(Failure{2, "caption", button + "opens the quantity " + quoted(name)})) {
+                return;
             }
         }
     }
-    return std::nullopt;
 }
 
-std::optional<Failure> checkConversionWindows(Model& model) {
+void checkConversionWindows(Model& model, Findings& findings) {
+    if (!findings.wanted(3)) return;
     for (const WindowModel* m : model.open()) {
-        if (auto failure = checkWindow(*m)) return failure;
+        checkWindow(*m, findings);
+        if (findings.done()) return;
     }
-    return std::nullopt;
 }
 
-std::optional<Failure> checkChart(Application& app, Model& model) {
+void checkChart(Application& app, Model& model, Findings& findings) {
     Chart1* chart = app.chart1Loaded();
-    if (!chart) return std::nullopt;
+    if (!chart || !findings.wanted(4)) return;
     const ChartGrid& shown = chart->MSChart1->grid();
     const bool senderClosed = model.sent && !model.sender;
     if (senderClosed) {
         for (int r = 1; r <= shown.rowCount(); ++r) {
             for (int c = 1; c <= shown.columnCount(); ++c) {
-                if (shown.value(r, c).value_or(0) != 0) {
-                    return Failure{4, "bars-after-close",
-                                   "the rows' window has closed, yet the chart holds " +
-                                       number(shown.value(r, c)) + " at row " + std::to_string(r) +
-                                       ", column " + std::to_string(c)};
+                if (shown.value(r, c).value_or(0) != 0 &&
+                    findings.add(Failure{4, "bars-after-close",
+                                         "the rows' window has closed, yet the chart holds " +
+                                             number(shown.value(r, c)) + " at row " + std::to_string(r) +
+                                             ", column " + std::to_string(c)})) {
+                    return;
                 }
             }
         }
-        ChartGrid none;
-        none.setRowCount(shown.rowCount());
-        none.setColumnCount(shown.columnCount());
-        return checkDrawn(*chart->MSChart1, none);
+        checkDrawn(*chart->MSChart1, findings);
+        return;
     }
 
     // Built afresh, so that no number from an earlier build can stand in the expected grid.
@@ -216,22 +221,25 @@ std::optional<Failure> checkChart(Application& app, Model& model) {
     buildSeries(expected, {sent.values, sent.units, model.sent ? sent.count : std::int16_t(0),
                            chart->Combo1->currentIndex(), modes});
     const auto fail = [&](const char* kind, const std::string& what) {
-        return Failure{4, kind,
-                       "series " + std::to_string(chart->Combo1->currentIndex()) +
-                           (modes.blnIndividual ? ", individual" : "") + (modes.blnLogChart ? ", log" : "") +
-                           ": " + what};
+        return findings.add(Failure{4, kind,
+                                    "series " + std::to_string(chart->Combo1->currentIndex()) +
+                                        (modes.blnIndividual ? ", individual" : "") +
+                                        (modes.blnLogChart ? ", log" : "") + ": " + what});
     };
     if (shown.rowCount() != expected.rowCount() || shown.columnCount() != expected.columnCount()) {
-        return fail("size", std::to_string(shown.rowCount()) + " x " + std::to_string(shown.columnCount()) +
+        fail("size", std::to_string(shown.rowCount()) + " x " + std::to_string(shown.columnCount()) +
                                 " cells, the builder makes " + std::to_string(expected.rowCount()) + " x " +
                                 std::to_string(expected.columnCount()));
+        return;
     }
     for (int r = 1; r <= expected.rowCount(); ++r) {
         for (int c = 1; c <= expected.columnCount(); ++c) {
-            if (!same(shown.value(r, c), expected.value(r, c))) {
-                return fail("cell", "row " + std::to_string(r) + ", column " + std::to_string(c) + " holds " +
+            // A number kept where the builder makes none is a number from an earlier build.
+            if (!same(shown.value(r, c), expected.value(r, c)) &&
+                fail(expected.value(r, c) ? "cell" : "cell-kept", "row " + std::to_string(r) + ", column " + std::to_string(c) + " holds " +
                                         number(shown.value(r, c)) + ", the builder makes " +
-                                        number(expected.value(r, c)));
+                                        number(expected.value(r, c)))) {
+                return;
             }
         }
     }
@@ -239,11 +247,12 @@ std::optional<Failure> checkChart(Application& app, Model& model) {
     for (int i = 1; i <= (individual ? expected.columnCount() : expected.rowCount()); ++i) {
         const QString got = individual ? shown.columnLabelAt(i) : shown.rowLabelAt(i);
         const QString want = individual ? expected.columnLabelAt(i) : expected.rowLabelAt(i);
-        if (got != want) {
-            return fail("label", "label " + std::to_string(i) + " reads " + quoted(got) + ", not " + quoted(want));
+        if (got != want &&
+            fail("label", "label " + std::to_string(i) + " reads " + quoted(got) + ", not " + quoted(want))) {
+            return;
         }
     }
-    return checkDrawn(*chart->MSChart1, expected);
+    checkDrawn(*chart->MSChart1, findings);
 }
 
 }  // namespace zephal::exercise

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -50,7 +52,32 @@ struct Failure {
     int invariant = 0;
     std::string kind;
     std::string message;
-    std::string signature() const { return std::to_string(invariant) + " " + kind; }
+    std::string signature() const { return std::to_string(invariant) + ":" + kind; }
+};
+
+// Collects the first failure that is not set aside; a check goes on past those that are, so a
+// known fault does not hide the next one behind it.
+class Findings {
+public:
+    // `setAside` holds invariant numbers ("3") and invariants with a kind ("3:value-kept").
+    explicit Findings(const std::set<std::string>* setAside = nullptr) : m_setAside(setAside) {}
+    bool wanted(int invariant) const {
+        return !m_setAside || !m_setAside->contains(std::to_string(invariant));
+    }
+    // Records the failure unless it is set aside; true once a failure is recorded.
+    bool add(Failure failure) {
+        if (!m_first && wanted(failure.invariant) &&
+            !(m_setAside && m_setAside->contains(std::to_string(failure.invariant) + ":" + failure.kind))) {
+            m_first = std::move(failure);
+        }
+        return done();
+    }
+    bool done() const { return m_first.has_value(); }
+    const std::optional<Failure>& first() const { return m_first; }
+
+private:
+    const std::set<std::string>* m_setAside;
+    std::optional<Failure> m_first;
 };
 
 }  // namespace zephal::exercise

@@ -81,16 +81,12 @@ std::optional<Failure> Player::takeFailure() {
     return std::exchange(m_failure, std::nullopt);
 }
 
-std::optional<Action> Player::play(const Action& action) {
-    switch (action.act) {
-        case Act::ClickQuantity:
-        case Act::ChangeTab:
-        case Act::OpenFile:
-        case Act::ShowSetting:
-        case Act::ShowHelp:
-        case Act::ResizeMain:
-        case Act::ActivateMain:
-            return playMain(action);
+namespace {
+
+enum class Target { Main, Settings, Conversion, Chart, Help };
+
+Target targetOf(Act act) {
+    switch (act) {
         case Act::TypeMaxTabs:
         case Act::SettingOption:
         case Act::CloseSetting:
@@ -98,7 +94,7 @@ std::optional<Action> Player::play(const Action& action) {
         case Act::ChartSpeed:
         case Act::PickPlotColor:
         case Act::CloseChartSetting:
-            return playSettings(action);
+            return Target::Settings;
         case Act::TypeValue:
         case Act::PasteValue:
         case Act::DeleteValue:
@@ -111,7 +107,7 @@ std::optional<Action> Player::play(const Action& action) {
         case Act::ActivateConversion:
         case Act::ResizeConversion:
         case Act::CloseConversion:
-            return playConversion(action);
+            return Target::Conversion;
         case Act::PickSeries:
         case Act::ChartButton:
         case Act::PointPopup:
@@ -121,13 +117,153 @@ std::optional<Action> Player::play(const Action& action) {
         case Act::ActivateChart:
         case Act::ResizeChart:
         case Act::CloseChart:
-            return playChart(action);
+            return Target::Chart;
         case Act::HelpTab:
         case Act::ResizeHelp:
         case Act::CloseHelp:
+            return Target::Help;
+        default:
+            return Target::Main;
+    }
+}
+
+constexpr int kHelpTabs = 2;
+
+bool shown(const QWidget* window) {
+    return window && window->isVisible();
+}
+
+}  // namespace
+
+std::optional<Action> Player::resolve(const Action& action) const {
+    const Act act = action.act;
+    switch (targetOf(act)) {
+        case Target::Conversion:
+            return resolveConversion(action);
+        case Target::Chart:
+            return resolveChart(action);
+        case Target::Help:
+            if (act == Act::HelpTab) return Action{act, 0, reduce(action.a, kHelpTabs)};
+            if (!shown(m_app.aboutLoaded())) return std::nullopt;
+            return act == Act::ResizeHelp ? Action{act, 0, action.a, action.b} : Action{act};
+        case Target::Settings:
+            switch (act) {
+                case Act::TypeMaxTabs:
+                    return Action{act, 0, 0, 0, action.text};
+                case Act::SettingOption:
+                    return Action{act, 0, reduce(action.a, kSettingControls)};
+                case Act::CloseSetting:
+                    return shown(m_app.settingLoaded()) ? std::optional<Action>(Action{act}) : std::nullopt;
+                case Act::CloseChartSetting:
+                    return shown(m_app.form3Loaded()) ? std::optional<Action>(Action{act}) : std::nullopt;
+                default:
+                    // The chart settings are reached through the chart window's button.
+                    if (!shown(m_app.form3Loaded()) && !shownChart()) return std::nullopt;
+                    return Action{act, 0, act == Act::ChartOption ? reduce(action.a, kChartSettingControls) : action.a};
+            }
+        case Target::Main:
+            break;
+    }
+    const Form1& main = m_app.form1();
+    switch (act) {
+        case Act::ClickQuantity: {
+            const int buttons = static_cast<int>(main.Command1.size()) - 1;
+            int k = action.a;
+            if (k >= kAnyQuantity) {
+                // Three clicks in four go to a button the user can see, the rest to any button.
+                const int raw = k - kAnyQuantity;
+                const std::vector<int> visible = shownButtons();
+                k = raw % 4 != 0 && !visible.empty()
+                        ? visible[static_cast<std::size_t>(reduce(raw / 4, visible.size()))]
+                        : 1 + reduce(raw / 4, static_cast<std::size_t>(std::max(buttons, 1)));
+            }
+            if (k < 1 || k > buttons) return std::nullopt;
+            return Action{act, 0, k};
+        }
+        case Act::ChangeTab: {
+            std::vector<int> tabs;
+            for (int t = 0; t < main.SSTab1->count(); ++t) {
+                if (main.SSTab1->isTabVisible(t)) tabs.push_back(t);
+            }
+            if (tabs.empty()) return std::nullopt;
+            const bool named = std::find(tabs.begin(), tabs.end(), action.a) != tabs.end();
+            return Action{act, 0, named ? action.a : tabs[static_cast<std::size_t>(reduce(action.a, tabs.size()))]};
+        }
+        case Act::OpenFile:
+            return Action{act, 0, reduce(action.a, m_pool.size())};
+        case Act::ResizeMain:
+            return Action{act, 0, action.a, action.b};
+        default:
+            return Action{act};
+    }
+}
+
+std::optional<Action> Player::resolveConversion(const Action& action) const {
+    std::vector<const WindowModel*> open;
+    for (const WindowModel& w : m_model.windows) {
+        if (w.window) open.push_back(&w);
+    }
+    if (open.empty()) return std::nullopt;
+    const int index = reduce(action.window, open.size());
+    const Form2& w = *open[static_cast<std::size_t>(index)]->window;
+    const Act act = action.act;
+    switch (act) {
+        case Act::TypeValue:
+        case Act::TypeStep:
+            return Action{act, index, 0, 0, action.text};
+        case Act::PasteValue:
+            return Action{act, index, std::max(action.a, 1), 0, action.text};
+        case Act::DeleteValue:
+            return Action{act, index, reduce(action.a, kDeleteKinds)};
+        case Act::PickUnit:
+            if (w.Combo1->count() == 0) return std::nullopt;
+            return Action{act, index, reduce(action.a, static_cast<std::size_t>(w.Combo1->count()))};
+        case Act::StepBar:
+            return Action{act, index, reduce(action.a, kStepKinds)};
+        case Act::TickRow:
+            return Action{act, index, reduce(action.a, w.Ck.size())};
+        case Act::ResizeConversion:
+            return Action{act, index, action.a, action.b};
+        default:
+            return Action{act, index};
+    }
+}
+
+std::optional<Action> Player::resolveChart(const Action& action) const {
+    const Chart1* c = shownChart();
+    if (!c) return std::nullopt;
+    const Act act = action.act;
+    switch (act) {
+        case Act::PickSeries:
+            return Action{act, 0, reduce(action.a, static_cast<std::size_t>(c->Combo1->count()))};
+        case Act::ChartButton:
+            return Action{act, 0, 2 + reduce(action.a - 2, 5)};
+        case Act::PointPopup:
+        case Act::ResizeChart:
+            return Action{act, 0, action.a, action.b};
+        case Act::RotationMenu:
+            return Action{act, 0, reduce(action.a, c->m20.size())};
+        case Act::TimerTicks:
+            if (!c->Timer1->isActive()) return std::nullopt;
+            return Action{act, 0, std::clamp(action.a, 1, 1000)};
+        default:
+            return Action{act};
+    }
+}
+
+void Player::play(const Action& action) {
+    switch (targetOf(action.act)) {
+        case Target::Main:
+            return playMain(action);
+        case Target::Settings:
+            return playSettings(action);
+        case Target::Conversion:
+            return playConversion(action);
+        case Target::Chart:
+            return playChart(action);
+        case Target::Help:
             return playHelp(action);
     }
-    return std::nullopt;
 }
 
 bool Player::buttonShown(int k) const {
@@ -138,74 +274,48 @@ bool Player::buttonShown(int k) const {
 }
 
 std::vector<int> Player::shownButtons() const {
-    std::vector<int> shown;
+    std::vector<int> visible;
     for (int k = 1; k < static_cast<int>(m_app.form1().Command1.size()); ++k) {
-        if (buttonShown(k)) shown.push_back(k);
+        if (buttonShown(k)) visible.push_back(k);
     }
-    return shown;
+    return visible;
 }
 
-void Player::activate(QWidget* window) {
-    // A click on a window's title bar: the window manager makes it the active one.
-    QApplication::setActiveWindow(window);
-}
-
-std::optional<Action> Player::playMain(const Action& action) {
+void Player::playMain(const Action& action) {
     Form1& main = m_app.form1();
     switch (action.act) {
         case Act::ClickQuantity:
             return clickQuantity(action.a);
-        case Act::ChangeTab: {
-            std::vector<int> tabs;
-            for (int t = 0; t < main.SSTab1->count(); ++t) {
-                if (main.SSTab1->isTabVisible(t)) tabs.push_back(t);
-            }
-            if (tabs.empty()) return std::nullopt;
-            const bool named = std::find(tabs.begin(), tabs.end(), action.a) != tabs.end();
-            const int t = named ? action.a : tabs[static_cast<std::size_t>(reduce(action.a, tabs.size()))];
-            main.SSTab1->setCurrentIndex(t);
-            return Action{Act::ChangeTab, 0, t};
-        }
-        case Act::OpenFile: {
-            const int entry = reduce(action.a, m_pool.size());
+        case Act::ChangeTab:
+            main.SSTab1->setCurrentIndex(action.a);
+            break;
+        case Act::OpenFile:
             m_dialogs.fileAnswers.clear();
-            m_dialogs.fileAnswers.push_back(m_pool[static_cast<std::size_t>(entry)]);
+            m_dialogs.fileAnswers.push_back(m_pool[static_cast<std::size_t>(reduce(action.a, m_pool.size()))]);
             main.Toolbar1_ButtonClick(1);
-            return Action{Act::OpenFile, 0, entry};
-        }
+            break;
         case Act::ShowSetting:
             main.Toolbar1_ButtonClick(2);
-            return Action{action.act};
+            break;
         case Act::ShowHelp:
             main.Toolbar1_ButtonClick(3);
-            return Action{action.act};
+            break;
         case Act::ResizeMain:
             main.resize(action.a, action.b);
-            return Action{action.act, 0, action.a, action.b};
+            break;
         case Act::ActivateMain:
-            activate(&main);
-            return Action{action.act};
+            // A click on a window's title bar: the window manager makes it the active one.
+            QApplication::setActiveWindow(&main);
+            break;
         default:
-            return std::nullopt;
+            break;
     }
 }
 
-std::optional<Action> Player::clickQuantity(int a) {
+void Player::clickQuantity(int k) {
     Form1& main = m_app.form1();
-    const int buttons = static_cast<int>(main.Command1.size()) - 1;
-    if (buttons < 1) return std::nullopt;
-    int k = a;
-    if (a >= kAnyQuantity) {
-        // Three clicks in four go to a button the user can see, the rest to any button.
-        const int raw = a - kAnyQuantity;
-        const std::vector<int> shown = shownButtons();
-        k = raw % 4 != 0 && !shown.empty()
-                ? shown[static_cast<std::size_t>(reduce(raw / 4, shown.size()))]
-                : 1 + reduce(raw / 4, static_cast<std::size_t>(buttons));
-    }
-    if (k < 1 || k > buttons) return std::nullopt;
-
-    const bool shown = buttonShown(k);
+    if (k < 1 || static_cast<std::size_t>(k) >= main.Command1.size()) return;
+    const bool visible = buttonShown(k);
     const QString caption = main.Command1[static_cast<std::size_t>(k)]->text();
     const convert::UnitTable table =
         convert::buildUnitTable(std::as_const(m_app.state().tables), convert::quantityOfButton(k));
@@ -214,98 +324,83 @@ std::optional<Action> Player::clickQuantity(int a) {
 
     const std::vector<Form2*> windows = m_app.conversionWindows();
     Form2* window = windows.empty() ? nullptr : windows.back();
-    if (window && !m_model.find(window)) {
-        m_model.windows.push_back({window, table, window->windowTitle()});
-        // Opening converts, and a conversion sends the new window's rows to a loaded chart.
-        if (chartLoaded) {
-            m_model.sender = window;
-            m_model.sent = true;
-        }
-        if (shown && window->windowTitle() != caption) {
-            m_failure = Failure{2, "caption",
-                                "quantity button " + std::to_string(k) + " shows " + quoted(caption) +
-                                    " but opened a window captioned " + quoted(window->windowTitle())};
-        }
+    if (!window || m_model.find(window)) return;
+    m_model.windows.push_back({window, table, window->windowTitle()});
+    // Opening converts, and a conversion sends the new window's rows to a loaded chart.
+    if (chartLoaded) {
+        m_model.sender = window;
+        m_model.sent = true;
     }
-    return Action{Act::ClickQuantity, 0, k};
+    if (visible && window->windowTitle() != caption) {
+        m_failure = Failure{2, "caption",
+                            "quantity button " + std::to_string(k) + " shows " + quoted(caption) +
+                                " but opened a window captioned " + quoted(window->windowTitle())};
+    }
 }
 
 Setting& Player::shownSetting() {
-    Setting* setting = m_app.settingLoaded();
-    if (!setting || !setting->isVisible()) m_app.form1().Toolbar1_ButtonClick(2);
+    if (!shown(m_app.settingLoaded())) m_app.form1().Toolbar1_ButtonClick(2);
     return m_app.setting();
 }
 
 Form3* Player::shownChartSetting() {
-    if (Form3* form3 = m_app.form3Loaded(); form3 && form3->isVisible()) return form3;
+    if (Form3* form3 = m_app.form3Loaded(); shown(form3)) return form3;
     Chart1* chart = shownChart();
     if (!chart) return nullptr;
     chart->Buttons[6]->trigger();
     return &m_app.form3();
 }
 
-std::optional<Action> Player::playSettings(const Action& action) {
-    const QString text = QString::fromStdString(action.text);
+void Player::playSettings(const Action& action) {
     switch (action.act) {
         case Act::TypeMaxTabs:
-            typeOver(shownSetting().Text1, text);
-            return Action{action.act, 0, 0, 0, action.text};
+            return typeOver(shownSetting().Text1, QString::fromStdString(action.text));
         case Act::SettingOption: {
             Setting& s = shownSetting();
-            const int control = reduce(action.a, kSettingControls);
-            QAbstractButton* const buttons[] = {s.Check2,     s.Check1[0],  s.Option1[0], s.Option1[1],
+            QAbstractButton* const buttons[] = {s.Check2,     s.Check1[0],   s.Option1[0], s.Option1[1],
                                                 s.Check1[1], s.Command1[0], s.Command1[1]};
-            buttons[control]->click();
-            return Action{action.act, 0, control};
+            buttons[reduce(action.a, std::size(buttons))]->click();
+            return;
         }
-        case Act::CloseSetting: {
-            Setting* s = m_app.settingLoaded();
-            if (!s || !s->isVisible()) return std::nullopt;
-            s->close();
-            return Action{action.act};
-        }
+        case Act::CloseSetting:
+            if (Setting* s = m_app.settingLoaded()) s->close();
+            return;
+        case Act::CloseChartSetting:
+            if (Form3* f = m_app.form3Loaded()) f->close();
+            return;
         default:
             break;
     }
-
-    Form3* f = action.act == Act::CloseChartSetting ? m_app.form3Loaded() : shownChartSetting();
-    if (!f) return std::nullopt;
+    Form3* f = shownChartSetting();
+    if (!f) return;
     switch (action.act) {
         case Act::ChartOption: {
-            const int control = reduce(action.a, kChartSettingControls);
-            QAbstractButton* const buttons[] = {f->Check1[0],  f->Check1[1],   f->Check1[2],
-                                                f->Option1[0], f->Option1[1],  f->Command1[0],
-                                                f->Command1[1]};
-            buttons[control]->click();
-            return Action{action.act, 0, control};
+            QAbstractButton* const buttons[] = {f->Check1[0],  f->Check1[1],  f->Check1[2],  f->Option1[0],
+                                                f->Option1[1], f->Command1[0], f->Command1[1]};
+            buttons[reduce(action.a, std::size(buttons))]->click();
+            break;
         }
         case Act::ChartSpeed:
             f->Slider1->setValue(action.a);
-            return Action{action.act, 0, action.a};
+            break;
         case Act::PickPlotColor:
             m_dialogs.colorAnswers.clear();
             m_dialogs.colorAnswers.push_back(action.a < 0 ? std::nullopt
                                                           : std::optional<std::uint32_t>(action.a));
             f->Picture1_Click();
-            return Action{action.act, 0, action.a};
-        case Act::CloseChartSetting:
-            if (!f->isVisible()) return std::nullopt;
-            f->close();
-            return Action{action.act};
+            break;
         default:
-            return std::nullopt;
+            break;
     }
 }
 
-std::optional<Action> Player::playConversion(const Action& action) {
+void Player::playConversion(const Action& action) {
     const std::vector<WindowModel*> open = m_model.open();
-    if (open.empty()) return std::nullopt;
-    const int index = reduce(action.window, open.size());
-    WindowModel& model = *open[static_cast<std::size_t>(index)];
+    if (open.empty()) return;
+    WindowModel& model = *open[static_cast<std::size_t>(reduce(action.window, open.size()))];
     Form2& w = *model.window;
     const bool chartLoaded = m_app.chart1Loaded() != nullptr;
     const QString text = QString::fromStdString(action.text);
-    Action played{action.act, index};
 
     bool sends = false;
     {
@@ -313,59 +408,47 @@ std::optional<Action> Player::playConversion(const Action& action) {
         switch (action.act) {
             case Act::TypeValue:
                 typeOver(w.Text1, text);
-                played.text = action.text;
                 break;
-            case Act::PasteValue: {
-                const int times = std::max(action.a, 1);
-                QGuiApplication::clipboard()->setText(text.repeated(times));
+            case Act::PasteValue:
+                QGuiApplication::clipboard()->setText(text.repeated(std::max(action.a, 1)));
                 w.Text1->selectAll();
                 w.Text1->paste();
-                played.a = times;
-                played.text = action.text;
                 break;
-            }
-            case Act::DeleteValue: {
-                played.a = reduce(action.a, kDeleteKinds);
-                const std::pair<Qt::Key, Qt::Key> keys[] = {{Qt::Key_End, Qt::Key_Backspace},
-                                                            {Qt::Key_Home, Qt::Key_Delete}};
-                if (played.a == kSelectAllDelete) {
+            case Act::DeleteValue:
+                if (action.a == kSelectAllDelete) {
                     w.Text1->selectAll();
                     QTest::keyClick(w.Text1, Qt::Key_Delete);
                 } else {
-                    QTest::keyClick(w.Text1, keys[played.a].first);
-                    QTest::keyClick(w.Text1, keys[played.a].second);
+                    const bool atEnd = action.a == kBackspaceAtEnd;
+                    QTest::keyClick(w.Text1, atEnd ? Qt::Key_End : Qt::Key_Home);
+                    QTest::keyClick(w.Text1, atEnd ? Qt::Key_Backspace : Qt::Key_Delete);
                 }
                 break;
-            }
             case Act::PickUnit:
-                if (w.Combo1->count() == 0) return std::nullopt;
-                played.a = reduce(action.a, static_cast<std::size_t>(w.Combo1->count()));
-                w.Combo1->setCurrentIndex(played.a);
+                w.Combo1->setCurrentIndex(action.a);
                 break;
             case Act::StepBar: {
-                played.a = reduce(action.a, kStepKinds);
                 const QAbstractSlider::SliderAction clicks[] = {
                     QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
                     QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub};
                 const Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Home, Qt::Key_End,
                                         Qt::Key_PageUp};
-                if (played.a < kKeyRight) {
-                    w.HScroll1->triggerAction(clicks[played.a]);
+                const int kind = reduce(action.a, kStepKinds);
+                if (kind < kKeyRight) {
+                    w.HScroll1->triggerAction(clicks[kind]);
                 } else {
                     // The keys reach the bar once the user has tabbed to it.
                     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
                     QApplication::sendEvent(w.HScroll1, &focus);
-                    QTest::keyClick(w.HScroll1, keys[played.a - kKeyRight]);
+                    QTest::keyClick(w.HScroll1, keys[kind - kKeyRight]);
                 }
                 break;
             }
             case Act::TypeStep:
                 typeOver(w.Text2, text);
-                played.text = action.text;
                 break;
             case Act::TickRow:
-                played.a = reduce(action.a, w.Ck.size());
-                w.Ck[static_cast<std::size_t>(played.a)]->click();
+                w.Ck[static_cast<std::size_t>(reduce(action.a, w.Ck.size()))]->click();
                 sends = true;
                 break;
             case Act::CopyRows:
@@ -378,7 +461,7 @@ std::optional<Action> Player::playConversion(const Action& action) {
                 break;
             case Act::ActivateConversion:
                 if (QApplication::activeWindow() != &w) {
-                    activate(&w);
+                    QApplication::setActiveWindow(&w);
                     // Activation hands the chart to a window that did not have it.
                     sends = chartLoaded && w.F2x != m_model.owner;
                     m_model.owner = w.F2x;
@@ -386,14 +469,12 @@ std::optional<Action> Player::playConversion(const Action& action) {
                 break;
             case Act::ResizeConversion:
                 w.resize(action.a, action.b);
-                played.a = action.a;
-                played.b = action.b;
                 break;
             case Act::CloseConversion:
                 w.close();
                 break;
             default:
-                return std::nullopt;
+                break;
         }
         sends = sends || (chartLoaded && watch.converted());
     }
@@ -401,7 +482,6 @@ std::optional<Action> Player::playConversion(const Action& action) {
         m_model.sender = model.window;
         m_model.sent = true;
     }
-    return played;
 }
 
 void Player::checkClipboard(const WindowModel& model) {
@@ -416,33 +496,27 @@ void Player::checkClipboard(const WindowModel& model) {
 
 Chart1* Player::shownChart() const {
     Chart1* chart = m_app.chart1Loaded();
-    return chart && chart->isVisible() ? chart : nullptr;
+    return shown(chart) ? chart : nullptr;
 }
 
-std::optional<Action> Player::playChart(const Action& action) {
+void Player::playChart(const Action& action) {
     Chart1* c = shownChart();
-    if (!c) return std::nullopt;
-    Action played{action.act};
+    if (!c) return;
     switch (action.act) {
         case Act::PickSeries:
-            played.a = reduce(action.a, static_cast<std::size_t>(c->Combo1->count()));
-            c->Combo1->setCurrentIndex(played.a);
+            c->Combo1->setCurrentIndex(action.a);
             break;
         case Act::ChartButton:
-            played.a = 2 + reduce(action.a - 2, 5);
-            c->Buttons[static_cast<std::size_t>(played.a)]->trigger();
+            c->Buttons[static_cast<std::size_t>(2 + reduce(action.a - 2, 5))]->trigger();
             break;
         case Act::PointPopup: {
             int cancel = 0;
-            played.a = action.a;
-            played.b = action.b;
             c->MSChart1_PointSelected(action.a, action.b, 0, cancel);
             c->menu10->hide();  // the user reads it and clicks elsewhere
             break;
         }
         case Act::RotationMenu:
-            played.a = reduce(action.a, c->m20.size());
-            c->m20[static_cast<std::size_t>(played.a)]->trigger();
+            c->m20[static_cast<std::size_t>(reduce(action.a, c->m20.size()))]->trigger();
             break;
         case Act::RightClick:
             c->MSChart1_MouseDown(2, 0, 0, 0);
@@ -450,54 +524,42 @@ std::optional<Action> Player::playChart(const Action& action) {
             break;
         case Act::TimerTicks:
             // Time passes: the timer's ticks come as they would while the user watches.
-            if (!c->Timer1->isActive()) return std::nullopt;
-            played.a = std::clamp(action.a, 1, 1000);
-            for (int i = 0; i < played.a && c->Timer1->isActive(); ++i) c->Timer1_Timer();
+            for (int i = 0; i < action.a && c->Timer1->isActive(); ++i) c->Timer1_Timer();
             break;
         case Act::ActivateChart:
-            activate(c);
+            QApplication::setActiveWindow(c);
             break;
         case Act::ResizeChart:
             c->resize(action.a, action.b);
-            played.a = action.a;
-            played.b = action.b;
             break;
         case Act::CloseChart:
             c->close();
             break;
         default:
-            return std::nullopt;
+            break;
     }
-    return played;
 }
 
 frmAbout& Player::shownHelp() {
-    frmAbout* help = m_app.aboutLoaded();
-    if (!help || !help->isVisible()) m_app.form1().Toolbar1_ButtonClick(3);
+    if (!shown(m_app.aboutLoaded())) m_app.form1().Toolbar1_ButtonClick(3);
     return m_app.about();
 }
 
-std::optional<Action> Player::playHelp(const Action& action) {
+void Player::playHelp(const Action& action) {
     switch (action.act) {
         case Act::HelpTab: {
             frmAbout& help = shownHelp();
-            const int tab = reduce(action.a, static_cast<std::size_t>(help.SSTab1->count()));
-            help.SSTab1->setCurrentIndex(tab);
-            return Action{action.act, 0, tab};
+            help.SSTab1->setCurrentIndex(reduce(action.a, static_cast<std::size_t>(help.SSTab1->count())));
+            break;
         }
         case Act::ResizeHelp:
-        case Act::CloseHelp: {
-            frmAbout* help = m_app.aboutLoaded();
-            if (!help || !help->isVisible()) return std::nullopt;
-            if (action.act == Act::CloseHelp) {
-                help->close();
-                return Action{action.act};
-            }
-            help->resize(action.a, action.b);
-            return Action{action.act, 0, action.a, action.b};
-        }
+            if (frmAbout* help = m_app.aboutLoaded()) help->resize(action.a, action.b);
+            break;
+        case Act::CloseHelp:
+            if (frmAbout* help = m_app.aboutLoaded()) help->close();
+            break;
         default:
-            return std::nullopt;
+            break;
     }
 }
 

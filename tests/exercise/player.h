@@ -29,21 +29,26 @@ class Player {
 public:
     Player(Application& app, ui::RecordingDialogs& dialogs, Model& model, std::vector<QString> pool);
 
-    // Plays the action and returns it as played, with the window, entry and row numbers it
-    // gave reduced to those that exist; nothing when there was nothing to play it on.
-    std::optional<Action> play(const Action& action);
+    // The action as it is to be played: the window, entry and row numbers it gives reduced to
+    // those that exist, and the fields it does not use cleared; nothing when there is nothing
+    // to play it on. Changes nothing.
+    std::optional<Action> resolve(const Action& action) const;
+    // Plays a resolved action.
+    void play(const Action& action);
 
     // A failure that only the moment of the action shows: the caption of the window a visible
     // quantity button opened, or the clipboard right after a copy.
     std::optional<Failure> takeFailure();
 
 private:
-    std::optional<Action> playMain(const Action& action);
-    std::optional<Action> clickQuantity(int a);
-    std::optional<Action> playSettings(const Action& action);
-    std::optional<Action> playConversion(const Action& action);
-    std::optional<Action> playChart(const Action& action);
-    std::optional<Action> playHelp(const Action& action);
+    std::optional<Action> resolveConversion(const Action& action) const;
+    std::optional<Action> resolveChart(const Action& action) const;
+    void playMain(const Action& action);
+    void clickQuantity(int k);
+    void playSettings(const Action& action);
+    void playConversion(const Action& action);
+    void playChart(const Action& action);
+    void playHelp(const Action& action);
 
     std::vector<int> shownButtons() const;
     bool buttonShown(int k) const;
@@ -51,7 +56,6 @@ private:
     Form3* shownChartSetting();
     frmAbout& shownHelp();
     Chart1* shownChart() const;
-    void activate(QWidget* window);
     void checkClipboard(const WindowModel& window);
 
     Application& m_app;

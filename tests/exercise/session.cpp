@@ -29,7 +29,7 @@ Failure escaped(const std::exception& e) {
 
 }  // namespace
 
-Session::Session(const QString& shippedFile, std::set<int> setAside)
+Session::Session(const QString& shippedFile, std::set<std::string> setAside)
     : m_previousFolder(QDir::currentPath()), m_setAside(std::move(setAside)) {
     std::vector<QString> pool = writeDataPool(m_folder.path(), shippedFile);
     QDir::setCurrent(m_folder.path());
@@ -53,23 +53,15 @@ Session::~Session() {
 }
 
 std::optional<Failure> Session::check() {
-    if (auto failure = m_player->takeFailure(); failure && !m_setAside.contains(failure->invariant)) {
-        return failure;
-    }
-    const std::function<std::optional<Failure>()> checks[] = {
-        [this] { return m_setAside.contains(2) ? std::nullopt : checkGrid(*m_app); },
-        [this] { return m_setAside.contains(3) ? std::nullopt : checkConversionWindows(m_model); },
-        [this] { return m_setAside.contains(4) ? std::nullopt : checkChart(*m_app, m_model); },
-    };
-    for (const auto& c : checks) {
-        if (auto failure = c()) return failure;
-    }
-    return std::nullopt;
+    Findings findings(&m_setAside);
+    if (auto failure = m_player->takeFailure()) findings.add(*failure);
+    if (!findings.done()) checkGrid(*m_app, findings);
+    if (!findings.done()) checkConversionWindows(m_model, findings);
+    if (!findings.done()) checkChart(*m_app, m_model, findings);
+    return findings.first();
 }
 
-Outcome Session::play(const std::vector<Action>& actions,
-                      const std::function<void(const Action&)>& before,
-                      const std::function<void(const std::optional<Action>&)>& after) {
+Outcome Session::play(const std::vector<Action>& actions, const std::function<void(const Action&)>& playing) {
     Outcome outcome;
     if (m_startFailure) {
         outcome.failure = m_startFailure;
@@ -77,10 +69,11 @@ Outcome Session::play(const std::vector<Action>& actions,
     }
     for (const Action& action : actions) {
         ++outcome.played;
-        if (before) before(action);
         try {
-            const std::optional<Action> played = m_player->play(action);
-            if (after) after(played);
+            if (const std::optional<Action> resolved = m_player->resolve(action)) {
+                if (playing) playing(*resolved);
+                m_player->play(*resolved);
+            }
             settle();
             outcome.failure = check();
         } catch (const std::exception& e) {

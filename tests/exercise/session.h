@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "action.h"
@@ -28,17 +29,16 @@ struct Outcome {
 
 class Session {
 public:
-    // `setAside` lists invariants (2 to 5) not to check, to look past a known fault.
-    Session(const QString& shippedFile, std::set<int> setAside);
+    // `setAside` lists invariants ("3") or kinds of failure ("3:value-kept") not to report, to
+    // look past a known fault.
+    Session(const QString& shippedFile, std::set<std::string> setAside);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Plays the actions until one fails. `before` sees each action before it is played, `after`
-    // sees it as played (nothing when there was nothing to play it on).
-    Outcome play(const std::vector<Action>& actions,
-                 const std::function<void(const Action&)>& before = {},
-                 const std::function<void(const std::optional<Action>&)>& after = {});
+    // Plays the actions until one fails. `playing` sees each action as it is about to be played
+    // (resolved, see Player::resolve); actions with nothing to act on are passed over.
+    Outcome play(const std::vector<Action>& actions, const std::function<void(const Action&)>& playing = {});
 
 private:
     std::optional<Failure> check();
@@ -49,7 +49,7 @@ private:
     std::unique_ptr<Application> m_app;
     Model m_model;
     std::unique_ptr<Player> m_player;
-    std::set<int> m_setAside;
+    std::set<std::string> m_setAside;
     std::optional<Failure> m_startFailure;
 };
 
