@@ -61,12 +61,13 @@ constexpr Kind kKinds[] = {
 // Values a user might type or paste: plain and odd numbers, a comma for a point, a hex prefix,
 // letters, numbers beyond the single range, and numbers that only fit as double.
 const char* const kValues[] = {
-    "2",      "12.75", "-3",   "0",    "1e40",   "-1e40",  "2,5",   "&HFFFF", "&O777", "abc",
-    "12.5kg", "1 000", "-2e3", "1e38", "3.4E+38", "1E-45", "1e-30", "999999999999999", ".5",
-    "-0",     "1D3",   "+7",   "e5",   "&H",     "0.0001", "32767.5", "-32769", "7",
+    "2",   "12.75",  "-3",    "0",    "1e40", "-1e40",   "2,5",    "&HFFFF",  "&O777",
+    "abc", "12.5kg", "1 000", "-2e3", "1e38", "3.4E+38", "1E-45",  "1e-30",   "999999999999999",
+    ".5",  "-0",     "1D3",   "+7",   "e5",   "&H",      "0.0001", "32767.5", "-32769",
+    "7",
 };
-const char* const kMaxTabs[] = {"0", "-1", "4", "5", "7", "12", "32767", "abc", "10",
-                                "3", "",   "1", "2.5", "99999", "9", "8"};
+const char* const kMaxTabs[] = {"0",  "-1", "4", "5", "7",   "12",    "32767", "abc",
+                                "10", "3",  "",  "1", "2.5", "99999", "9",     "8"};
 const char* const kSteps[] = {"1", "5", "0", "-2", "abc", "32767", "40000", "", "2.5", "100"};
 
 std::string escaped(const std::string& text) {
@@ -128,7 +129,9 @@ std::vector<Action> generateSession(std::uint32_t seed, int count, const std::se
     const auto pick = [&below](const auto& texts) {
         return std::string(texts[below(static_cast<std::uint32_t>(std::size(texts)))]);
     };
-    const auto weight = [&leftOut](const Kind& k) { return leftOut.contains(k.act) ? 0 : k.weight; };
+    const auto weight = [&leftOut](const Kind& k) {
+        return leftOut.contains(k.act) ? 0 : k.weight;
+    };
     std::uint32_t total = 0;
     for (const Kind& k : kKinds) total += static_cast<std::uint32_t>(weight(k));
     if (total == 0) return {};

@@ -26,10 +26,14 @@ QByteArray lines(const QStringList& list) {
 
 // Two tabs; the second quantity has 6 units, the last none.
 QStringList smallFile() {
-    QStringList l{"0,Mechanics", "1,Length", "3,metre (m),1", "2,millimetre (mm),1000",
+    QStringList l{"0,Mechanics",         "1,Length", "3,metre (m),1", "2,millimetre (mm),1000",
                   "2,foot (ft),3.28084", "1,Six"};
     for (int i = 0; i < 6; ++i) l << QStringLiteral("2,unit %1 (u%1),%2").arg(i).arg(i + 1);
-    l << "0,Statics" << "1,Force" << "2,newton (N),1000" << "3,kilonewton (kN),1" << "1,NoUnits";
+    l << "0,Statics"
+      << "1,Force"
+      << "2,newton (N),1000"
+      << "3,kilonewton (kN),1"
+      << "1,NoUnits";
     return l;
 }
 
@@ -56,7 +60,8 @@ int dataPoolSize() {
 
 std::vector<QString> writeDataPool(const QString& folder, const QString& shippedFile) {
     QFile shipped(shippedFile);
-    const QByteArray shippedBytes = shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
+    const QByteArray shippedBytes =
+        shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
     write(folder, QStringLiteral("zephal.zep"), shippedBytes);
     const QStringList shippedLines = QString::fromUtf8(shippedBytes).split(QStringLiteral("\r\n"));
 
@@ -79,12 +84,12 @@ std::vector<QString> writeDataPool(const QString& folder, const QString& shipped
     pool.push_back(write(folder, QStringLiteral("binary.zep"), binary));
     pool.push_back(write(folder, QStringLiteral("limits.zep"), lines(overEveryLimit())));
     pool.push_back(write(folder, QStringLiteral("zero.zep"),
-                         lines({"0,Zero", "1,ZeroBase", "3,zero (z),0", "2,one (o),1", "1,ZeroOther",
-                                "3,one (o),1", "2,zero (z),0", "2,two (t),2"})));
-    pool.push_back(write(folder, QStringLiteral("negative.zep"),
-                         lines({"0,Signs", "1,Negative", "3,one (o),1", "2,minus (m),-1",
-                                "2,minus four (f),-4", "1,NegativeBase", "3,minus (m),-2",
-                                "2,one (o),1"})));
+                         lines({"0,Zero", "1,ZeroBase", "3,zero (z),0", "2,one (o),1",
+                                "1,ZeroOther", "3,one (o),1", "2,zero (z),0", "2,two (t),2"})));
+    pool.push_back(
+        write(folder, QStringLiteral("negative.zep"),
+              lines({"0,Signs", "1,Negative", "3,one (o),1", "2,minus (m),-1",
+                     "2,minus four (f),-4", "1,NegativeBase", "3,minus (m),-2", "2,one (o),1"})));
     const QString vanished = write(folder, QStringLiteral("vanished.zep"), lines(smallFile()));
     QFile::remove(vanished);
     pool.push_back(vanished);

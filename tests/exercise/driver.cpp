@@ -34,7 +34,8 @@ struct ChildResult {
     std::string signature;  // how it failed: the invariant and its kind, or how the child ended
     std::string message;
     int played = -1;  // place of the failing action in the list played, when the child said so
-    int logged = -1;  // the same in the child's log, which leaves out actions with nothing to act on
+    int logged =
+        -1;  // the same in the child's log, which leaves out actions with nothing to act on
 };
 
 std::string self() {
@@ -57,9 +58,11 @@ std::string readFile(const fs::path& path) {
 // What a child that did not report an invariant failure died of, from what it printed.
 std::string crashSignature(const std::string& output, int status, bool timedOut) {
     std::smatch m;
-    if (std::regex_search(output, m, std::regex(R"(ERROR: AddressSanitizer: ([\w-]+))"))) return "1:asan " + m[1].str();
+    if (std::regex_search(output, m, std::regex(R"(ERROR: AddressSanitizer: ([\w-]+))")))
+        return "1:asan " + m[1].str();
     if (std::regex_search(output, m, std::regex(R"(ERROR: LeakSanitizer)"))) return "1:leak";
-    if (std::regex_search(output, m, std::regex(R"(runtime error: (\w+))"))) return "1:ubsan " + m[1].str();
+    if (std::regex_search(output, m, std::regex(R"(runtime error: (\w+))")))
+        return "1:ubsan " + m[1].str();
     if (output.find("terminate called") != std::string::npos) return "1:terminate";
     if (timedOut) return "1:timeout";
     if (WIFSIGNALED(status)) return "1:signal " + std::to_string(WTERMSIG(status));
@@ -72,8 +75,10 @@ std::string crashMessage(const std::string& output) {
     std::string line, found;
     int kept = 0;
     while (std::getline(in, line)) {
-        const bool start = line.find("ERROR:") != std::string::npos || line.find("runtime error") != std::string::npos ||
-                           line.find("terminate called") != std::string::npos || line.find("what()") != std::string::npos;
+        const bool start = line.find("ERROR:") != std::string::npos ||
+                           line.find("runtime error") != std::string::npos ||
+                           line.find("terminate called") != std::string::npos ||
+                           line.find("what()") != std::string::npos;
         if (start && kept == 0) kept = 6;
         if (kept > 0) {
             found += "    " + line + "\n";
@@ -85,7 +90,8 @@ std::string crashMessage(const std::string& output) {
 
 // Runs this program again with `arguments`, its output going to `output`; kills it (by its own
 // process id) when it runs past `seconds`.
-ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& output, double seconds) {
+ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& output,
+                     double seconds) {
     std::vector<std::string> args{self()};
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -94,7 +100,8 @@ ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& 
 
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, output.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ);
@@ -123,7 +130,10 @@ ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& 
     std::smatch m;
     if (!timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
         result.passed = true;
-    } else if (std::regex_search(printed, m, std::regex(R"(FAIL (\d+:[^\n]*)\nafter action (\d+): ([^\n]*)\nlogged (\d+))"))) {
+    } else if (std::regex_search(
+                   printed, m,
+                   std::regex(
+                       R"(FAIL (\d+:[^\n]*)\nafter action (\d+): ([^\n]*)\nlogged (\d+))"))) {
         result.signature = m[1].str();
         result.played = std::stoi(m[2].str());
         result.message = m[3].str();
@@ -158,12 +168,16 @@ public:
     // Drops actions, halves of the list first and then ever smaller runs of it, while the list
     // still fails with the same signature.
     std::vector<std::string> shrink(std::vector<std::string> list, const std::string& signature) {
-        for (std::size_t chunk = std::max<std::size_t>(list.size() / 2, 1); chunk >= 1 && !late();) {
+        for (std::size_t chunk = std::max<std::size_t>(list.size() / 2, 1);
+             chunk >= 1 && !late();) {
             bool dropped = false;
             for (std::size_t at = 0; at < list.size() && !late();) {
-                std::vector<std::string> candidate(list.begin(), list.begin() + static_cast<long>(at));
-                candidate.insert(candidate.end(), list.begin() + static_cast<long>(std::min(at + chunk, list.size())),
-                                 list.end());
+                std::vector<std::string> candidate(list.begin(),
+                                                   list.begin() + static_cast<long>(at));
+                candidate.insert(
+                    candidate.end(),
+                    list.begin() + static_cast<long>(std::min(at + chunk, list.size())),
+                    list.end());
                 if (!candidate.empty() && failsAlike(candidate, signature)) {
                     list = std::move(candidate);
                     dropped = true;
@@ -188,8 +202,10 @@ private:
         writeActions(file, candidate);
         const fs::path log = m_folder / "candidate.log";
         std::vector<std::string> args{"replay", file.string(), "--log", log.string()};
-        if (!m_options.setAside.empty()) args.insert(args.end(), {"--set-aside", setAsideArgument(m_options.setAside)});
-        const ChildResult r = runChild(args, m_folder / "candidate.out", childSeconds(m_options, candidate.size()));
+        if (!m_options.setAside.empty())
+            args.insert(args.end(), {"--set-aside", setAsideArgument(m_options.setAside)});
+        const ChildResult r =
+            runChild(args, m_folder / "candidate.out", childSeconds(m_options, candidate.size()));
         if (r.passed || r.signature != signature) return false;
         // The log leaves out the actions that had nothing to act on, and what follows the
         // failing action was never played.
@@ -202,7 +218,8 @@ private:
 
 public:
     static double childSeconds(const DriverOptions& options, std::size_t actions) {
-        return options.childSeconds > 0 ? options.childSeconds : 60.0 + 0.25 * static_cast<double>(actions);
+        return options.childSeconds > 0 ? options.childSeconds
+                                        : 60.0 + 0.25 * static_cast<double>(actions);
     }
 
 private:
@@ -213,7 +230,8 @@ private:
 };
 
 void printList(const std::vector<std::string>& lines, std::size_t limit) {
-    for (std::size_t i = 0; i < lines.size() && i < limit; ++i) std::cout << "        " << lines[i] << '\n';
+    for (std::size_t i = 0; i < lines.size() && i < limit; ++i)
+        std::cout << "        " << lines[i] << '\n';
     if (lines.size() > limit) std::cout << "        ... " << lines.size() - limit << " more\n";
 }
 
@@ -231,30 +249,41 @@ int runSeeds(const DriverOptions& options) {
     double shrinkSpent = 0;
     int failed = 0, passed = 0;
 
-    std::cout << "exercise: seeds " << options.firstSeed << " to " << options.lastSeed << ", " << options.actions
-              << " actions each; logs in " << folder.string() << std::endl;
+    std::cout << "exercise: seeds " << options.firstSeed << " to " << options.lastSeed << ", "
+              << options.actions << " actions each; logs in " << folder.string() << std::endl;
     for (std::uint32_t seed = options.firstSeed; seed <= options.lastSeed; ++seed) {
         const fs::path log = folder / ("seed-" + std::to_string(seed) + ".actions");
-        std::vector<std::string> args{"play", "--seed", std::to_string(seed), "--actions",
-                                      std::to_string(options.actions), "--log", log.string()};
-        if (!options.setAside.empty()) args.insert(args.end(), {"--set-aside", setAsideArgument(options.setAside)});
+        std::vector<std::string> args{"play",
+                                      "--seed",
+                                      std::to_string(seed),
+                                      "--actions",
+                                      std::to_string(options.actions),
+                                      "--log",
+                                      log.string()};
+        if (!options.setAside.empty())
+            args.insert(args.end(), {"--set-aside", setAsideArgument(options.setAside)});
         if (!options.leaveOut.empty()) args.insert(args.end(), {"--leave-out", options.leaveOut});
         const auto t0 = Clock::now();
-        const ChildResult r = runChild(args, folder / ("seed-" + std::to_string(seed) + ".out"),
-                                       Shrinker::childSeconds(options, static_cast<std::size_t>(options.actions)));
+        const ChildResult r =
+            runChild(args, folder / ("seed-" + std::to_string(seed) + ".out"),
+                     Shrinker::childSeconds(options, static_cast<std::size_t>(options.actions)));
         const double seconds = std::chrono::duration<double>(Clock::now() - t0).count();
         if (r.passed) {
             ++passed;
-            std::cout << "seed " << seed << ": passed (" << options.actions << " actions, " << seconds << " s)" << std::endl;
+            std::cout << "seed " << seed << ": passed (" << options.actions << " actions, "
+                      << seconds << " s)" << std::endl;
             continue;
         }
         ++failed;
         std::vector<std::string> list = readActions(log);
-        if (r.logged > 0 && static_cast<std::size_t>(r.logged) < list.size()) list.resize(static_cast<std::size_t>(r.logged));
-        std::cout << "seed " << seed << ": FAILED, invariant " << r.signature << ", after " << list.size()
-                  << " actions:\n    " << r.message << "\n    actions: " << log.string() << '\n';
+        if (r.logged > 0 && static_cast<std::size_t>(r.logged) < list.size())
+            list.resize(static_cast<std::size_t>(r.logged));
+        std::cout << "seed " << seed << ": FAILED, invariant " << r.signature << ", after "
+                  << list.size() << " actions:\n    " << r.message
+                  << "\n    actions: " << log.string() << '\n';
         if (firstSeedOf.contains(r.signature)) {
-            std::cout << "    the same kind of failure as seed " << firstSeedOf[r.signature] << std::endl;
+            std::cout << "    the same kind of failure as seed " << firstSeedOf[r.signature]
+                      << std::endl;
             continue;
         }
         firstSeedOf[r.signature] = seed;
@@ -264,22 +293,24 @@ int runSeeds(const DriverOptions& options) {
             continue;
         }
         const auto s0 = Clock::now();
-        Shrinker budgeted(options, folder,
-                          s0 + std::chrono::duration_cast<Clock::duration>(
-                                   std::chrono::duration<double>(options.shrinkSeconds - shrinkSpent)));
+        Shrinker budgeted(
+            options, folder,
+            s0 + std::chrono::duration_cast<Clock::duration>(
+                     std::chrono::duration<double>(options.shrinkSeconds - shrinkSpent)));
         const std::vector<std::string> shrunk = budgeted.shrink(list, r.signature);
         const double spent = std::chrono::duration<double>(Clock::now() - s0).count();
         shrinkSpent += spent;
         const fs::path shrunkFile = folder / ("seed-" + std::to_string(seed) + ".shrunk");
         writeActions(shrunkFile, shrunk);
-        std::cout << "    shrunk to " << shrunk.size() << " actions (" << budgeted.replays() << " replays, " << spent
-                  << " s" << (budgeted.late() ? ", out of time" : "") << "):\n";
+        std::cout << "    shrunk to " << shrunk.size() << " actions (" << budgeted.replays()
+                  << " replays, " << spent << " s" << (budgeted.late() ? ", out of time" : "")
+                  << "):\n";
         printList(shrunk, 60);
         std::cout << "    replay: " << self() << " replay " << shrunkFile.string() << std::endl;
     }
     const double total = std::chrono::duration<double>(Clock::now() - started).count();
-    std::cout << "exercise: " << passed << " passed, " << failed << " failed (" << firstSeedOf.size()
-              << " kinds of failure) in " << total << " s" << std::endl;
+    std::cout << "exercise: " << passed << " passed, " << failed << " failed ("
+              << firstSeedOf.size() << " kinds of failure) in " << total << " s" << std::endl;
     return failed;
 }
 

@@ -16,9 +16,9 @@ struct DriverOptions {
     int actions = 300;
     std::set<std::string> setAside;  // as the child takes them: "2", "3:value-kept"
     std::string leaveOut;            // kinds of action not generated, as the child takes them
-    double shrinkSeconds = 300;  // for all shrinking of one run
-    double childSeconds = 0;     // 0: worked out from the number of actions
-    std::string outFolder;       // logs and shrunk lists; a temporary folder when empty
+    double shrinkSeconds = 300;      // for all shrinking of one run
+    double childSeconds = 0;         // 0: worked out from the number of actions
+    std::string outFolder;           // logs and shrunk lists; a temporary folder when empty
 };
 
 // Returns the number of seeds whose session failed.

@@ -1,9 +1,9 @@
 #include "invariants.h"
 
+#include <QBar3DSeries>
 #include <QBarDataProxy>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QBar3DSeries>
 #include <QChart>
 #include <algorithm>
 #include <cfloat>
@@ -57,13 +57,15 @@ void checkWindow(const WindowModel& m, Findings& findings) {
     const Form2& w = *m.window;
     const auto fail = [&](const std::string& kind, const std::string& what) {
         return findings.add(Failure{3, kind,
-                                    windowName(m) + " (value " + quoted(w.Text1->text()) + ", unit " +
-                                        std::to_string(w.Combo1->currentIndex()) + "): " + what});
+                                    windowName(m) + " (value " + quoted(w.Text1->text()) +
+                                        ", unit " + std::to_string(w.Combo1->currentIndex()) +
+                                        "): " + what});
     };
     const qsizetype n = m.table.items.size();
     QStringList items;
     for (int i = 0; i < w.Combo1->count(); ++i) items << w.Combo1->itemText(i);
-    if (items != m.table.items && fail("units", "the unit list is not the quantity's units")) return;
+    if (items != m.table.items && fail("units", "the unit list is not the quantity's units"))
+        return;
     if (static_cast<qsizetype>(w.Tn.size()) < n) {
         fail("rows", "fewer rows than units");
         return;
@@ -73,18 +75,22 @@ void checkWindow(const WindowModel& m, Findings& findings) {
     for (qsizetype i = 0; i < n; ++i) {
         const auto r = static_cast<std::size_t>(i);
         const std::string row = "row " + std::to_string(i + 1) + " ";
-        for (const QWidget* part : {static_cast<const QWidget*>(w.Tn[r]), static_cast<const QWidget*>(w.Tx[r]),
-                                    static_cast<const QWidget*>(w.Lx[r])}) {
+        for (const QWidget* part :
+             {static_cast<const QWidget*>(w.Tn[r]), static_cast<const QWidget*>(w.Tx[r]),
+              static_cast<const QWidget*>(w.Lx[r])}) {
             if (part->isHidden() && fail("rows", row + "is not shown")) return;
         }
         // Where the engine gives nothing the box must not keep a number from before.
-        const auto box = [&](const QString& shown, const QString& expected, const std::string& what) {
+        const auto box = [&](const QString& shown, const QString& expected,
+                             const std::string& what) {
             return shown != expected &&
                    fail(what + (expected.isEmpty() ? "-kept" : ""),
                         row + what + " shows " + quoted(shown) + ", the engine gives " +
                             (expected.isEmpty() ? "nothing" : quoted(expected)));
         };
-        if (box(w.Tn[r]->text(), rows[r].scale, "scale") || box(w.Tx[r]->text(), rows[r].value, "value")) return;
+        if (box(w.Tn[r]->text(), rows[r].scale, "scale") ||
+            box(w.Tx[r]->text(), rows[r].value, "value"))
+            return;
         if (w.Lx[r]->text() != m.table.names[i] &&
             fail("unit-name", row + "names its unit " + quoted(w.Lx[r]->text()) + ", not " +
                                   quoted(m.table.names[i]))) {
@@ -123,32 +129,40 @@ void checkDrawn(const ui::ChartView& view, Findings& findings) {
         findings.add(Failure{4, "drawn", "the chart draws " + what + " from its data"});
     };
     const auto text = [](double v) { return number(v); };
-    const auto expectedValue = [&expected](int r, int c) { return expected.value(r, c).value_or(0); };
+    const auto expectedValue = [&expected](int r, int c) {
+        return expected.value(r, c).value_or(0);
+    };
     if (view.grid().chartType() == kChartType2D) {
         const auto* series = qobject_cast<QBarSeries*>(view.chart2d()->series().value(0));
         if (!series) return fail("no bar series");
         const QList<QBarSet*> sets = series->barSets();
-        if (sets.size() != expected.columnCount()) return fail(std::to_string(sets.size()) + " series");
+        if (sets.size() != expected.columnCount())
+            return fail(std::to_string(sets.size()) + " series");
         for (int c = 1; c <= expected.columnCount(); ++c) {
             const QBarSet* set = sets[c - 1];
-            if (set->count() != expected.rowCount()) return fail(std::to_string(set->count()) + " bars a series");
+            if (set->count() != expected.rowCount())
+                return fail(std::to_string(set->count()) + " bars a series");
             for (int r = 1; r <= expected.rowCount(); ++r) {
                 if (set->at(r - 1) != expectedValue(r, c)) {
-                    return fail("bar " + std::to_string(r) + " of series " + std::to_string(c) + " at " +
-                                text(set->at(r - 1)) + ", not " + text(expectedValue(r, c)));
+                    return fail("bar " + std::to_string(r) + " of series " + std::to_string(c) +
+                                " at " + text(set->at(r - 1)) + ", not " +
+                                text(expectedValue(r, c)));
                 }
             }
         }
     } else if (const QBar3DSeries* series = view.series3d(); series && view.bars3d()) {
         const QBarDataProxy* proxy = series->dataProxy();
-        if (proxy->rowCount() != expected.columnCount()) return fail(std::to_string(proxy->rowCount()) + " 3D rows");
+        if (proxy->rowCount() != expected.columnCount())
+            return fail(std::to_string(proxy->rowCount()) + " 3D rows");
         for (int c = 1; c <= expected.columnCount(); ++c) {
             for (int r = 1; r <= expected.rowCount(); ++r) {
                 const QBarDataItem* item = proxy->itemAt(c - 1, r - 1);
-                const auto want = static_cast<float>(std::clamp(expectedValue(r, c), double(-FLT_MAX), double(FLT_MAX)));
+                const auto want = static_cast<float>(
+                    std::clamp(expectedValue(r, c), double(-FLT_MAX), double(FLT_MAX)));
                 if (!item || item->value() != want) {
-                    return fail("3D bar " + std::to_string(r) + " of series " + std::to_string(c) + " at " +
-                                (item ? text(item->value()) : std::string("nothing")) + ", not " + text(want));
+                    return fail("3D bar " + std::to_string(r) + " of series " + std::to_string(c) +
+                                " at " + (item ? text(item->value()) : std::string("nothing")) +
+                                ", not " + text(want));
                 }
             }
         }
@@ -167,17 +181,21 @@ void checkGrid(Application& app, Findings& findings) {
             const auto k = static_cast<std::size_t>(kCommandsPerTab * t + c + 1);
             if (k >= main.Command1.size() || main.Command1[k]->isHidden()) continue;
             const QString caption = main.Command1[k]->text();
-            const std::string button = "quantity button " + std::to_string(k) + " " + quoted(caption) + " ";
+            const std::string button =
+                "quantity button " + std::to_string(k) + " " + quoted(caption) + " ";
             if (!tables.hasTab(t)) {
                 if (findings.add(Failure{2, "beyond-tables",
-                                         button + "is on tab " + std::to_string(t) + ", beyond the " +
-                                             std::to_string(tables.tabCount()) + " tabs the tables hold"})) {
+                                         button + "is on tab " + std::to_string(t) +
+                                             ", beyond the " + std::to_string(tables.tabCount()) +
+                                             " tabs the tables hold"})) {
                     return;
                 }
                 continue;
             }
             const QString name = tables.CommandItems(c, t).Name;
-            if (name != caption && findings.add(Failure{2, "caption", button + "opens the quantity " + quoted(name)})) {
+            if (name != caption &&
+                findings.add(
+                    Failure{2, "caption", button + "opens the quantity " + quoted(name)})) {
                 return;
             }
         }
@@ -203,8 +221,9 @@ void checkChart(Application& app, Model& model, Findings& findings) {
                 if (shown.value(r, c).value_or(0) != 0 &&
                     findings.add(Failure{4, "bars-after-close",
                                          "the rows' window has closed, yet the chart holds " +
-                                             number(shown.value(r, c)) + " at row " + std::to_string(r) +
-                                             ", column " + std::to_string(c)})) {
+                                             number(shown.value(r, c)) + " at row " +
+                                             std::to_string(r) + ", column " +
+                                             std::to_string(c)})) {
                     return;
                 }
             }
@@ -227,18 +246,20 @@ void checkChart(Application& app, Model& model, Findings& findings) {
                                         (modes.blnLogChart ? ", log" : "") + ": " + what});
     };
     if (shown.rowCount() != expected.rowCount() || shown.columnCount() != expected.columnCount()) {
-        fail("size", std::to_string(shown.rowCount()) + " x " + std::to_string(shown.columnCount()) +
-                                " cells, the builder makes " + std::to_string(expected.rowCount()) + " x " +
-                                std::to_string(expected.columnCount()));
+        fail("size", std::to_string(shown.rowCount()) + " x " +
+                         std::to_string(shown.columnCount()) + " cells, the builder makes " +
+                         std::to_string(expected.rowCount()) + " x " +
+                         std::to_string(expected.columnCount()));
         return;
     }
     for (int r = 1; r <= expected.rowCount(); ++r) {
         for (int c = 1; c <= expected.columnCount(); ++c) {
             // A number kept where the builder makes none is a number from an earlier build.
             if (!same(shown.value(r, c), expected.value(r, c)) &&
-                fail(expected.value(r, c) ? "cell" : "cell-kept", "row " + std::to_string(r) + ", column " + std::to_string(c) + " holds " +
-                                        number(shown.value(r, c)) + ", the builder makes " +
-                                        number(expected.value(r, c)))) {
+                fail(expected.value(r, c) ? "cell" : "cell-kept",
+                     "row " + std::to_string(r) + ", column " + std::to_string(c) + " holds " +
+                         number(shown.value(r, c)) + ", the builder makes " +
+                         number(expected.value(r, c)))) {
                 return;
             }
         }
@@ -247,8 +268,8 @@ void checkChart(Application& app, Model& model, Findings& findings) {
     for (int i = 1; i <= (individual ? expected.columnCount() : expected.rowCount()); ++i) {
         const QString got = individual ? shown.columnLabelAt(i) : shown.rowLabelAt(i);
         const QString want = individual ? expected.columnLabelAt(i) : expected.rowLabelAt(i);
-        if (got != want &&
-            fail("label", "label " + std::to_string(i) + " reads " + quoted(got) + ", not " + quoted(want))) {
+        if (got != want && fail("label", "label " + std::to_string(i) + " reads " + quoted(got) +
+                                             ", not " + quoted(want))) {
             return;
         }
     }

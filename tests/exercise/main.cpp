@@ -4,19 +4,22 @@
 //   zephal_exercise run [--seeds A-B | --seeds N] [--actions N] [--set-aside 2,3:value-kept]
 //                       [--shrink-seconds S] [--child-seconds S] [--out FOLDER]
 //       plays each seed's session in a child process, reports and shrinks the failures;
-//   zephal_exercise play --seed S --actions N [--log FILE] [--set-aside ...]
+//   zephal_exercise play --seed S --actions N [--log FILE] [--set-aside ...] [--picture PNG]
 //       plays one seed's session here, logging each action to FILE before it is played;
-//   zephal_exercise replay FILE [--set-aside ...]
-//       plays the actions listed in FILE (lines as the log and the shrunk lists print them).
+//   zephal_exercise replay FILE [--set-aside ...] [--picture PNG]
+//       plays the actions listed in FILE (lines as the log and the shrunk lists print them);
+//       --picture takes a picture of the screen as the session left it.
 // --set-aside leaves out invariants ("2") or kinds of failure ("3:value-kept", as a failure
 // names its kind), and --leave-out ClickQuantity,... kinds of action, to look past a fault
 // that is known; never in the run that CI makes.
-#include <QApplication>
 #include <cxxabi.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -33,11 +36,13 @@ namespace {
 using namespace zephal::exercise;
 
 int usage() {
-    std::cerr << "usage: zephal_exercise run [--seeds A-B|N] [--actions N] [--set-aside 2,3:kind]\n"
-                 "                           [--leave-out Act,...]\n"
-                 "                           [--shrink-seconds S] [--child-seconds S] [--out FOLDER]\n"
-                 "       zephal_exercise play --seed S --actions N [--log FILE] [--set-aside ...]\n"
-                 "       zephal_exercise replay FILE [--set-aside ...]\n";
+    std::cerr
+        << "usage: zephal_exercise run [--seeds A-B|N] [--actions N] [--set-aside 2,3:kind]\n"
+           "                           [--leave-out Act,...]\n"
+           "                           [--shrink-seconds S] [--child-seconds S] [--out FOLDER]\n"
+           "       zephal_exercise play --seed S --actions N [--log FILE] [--set-aside ...]\n"
+           "                            [--picture PNG]\n"
+           "       zephal_exercise replay FILE [--set-aside ...] [--picture PNG]\n";
     return 2;
 }
 
@@ -58,7 +63,8 @@ std::set<std::string> commaList(const std::string& text) {
 class ActionLog {
 public:
     explicit ActionLog(const std::string& path) {
-        if (!path.empty()) m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (!path.empty())
+            m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     }
     ~ActionLog() {
         if (m_fd >= 0) ::close(m_fd);
@@ -68,7 +74,8 @@ public:
     void record(const Action& action) {
         ++m_lines;
         const std::string line = toLine(action) + '\n';
-        if (m_fd >= 0 && ::write(m_fd, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
+        if (m_fd >= 0 &&
+            ::write(m_fd, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
             std::cerr << "the action log cannot be written" << std::endl;
         }
     }
@@ -82,9 +89,11 @@ private:
 std::string demangled(const std::string& text) {
     // Exception types print mangled ("St12out_of_range"); the report names them in C++.
     std::string out = text;
-    for (std::size_t at = out.find("exception "); at != std::string::npos; at = out.find("exception ", at + 1)) {
+    for (std::size_t at = out.find("exception "); at != std::string::npos;
+         at = out.find("exception ", at + 1)) {
         const std::size_t begin = at + 10, end = out.find_first_of(" :", begin);
-        const std::string name = out.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+        const std::string name =
+            out.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
         int status = 0;
         char* plain = abi::__cxa_demangle(name.c_str(), nullptr, nullptr, &status);
         if (status == 0 && plain) out.replace(begin, name.size(), plain);
@@ -93,8 +102,9 @@ std::string demangled(const std::string& text) {
     return out;
 }
 
-int playHere(int argc, char** argv, const std::vector<Action>& actions, const std::set<std::string>& setAside,
-             const std::string& logPath) {
+int playHere(int argc, char** argv, const std::vector<Action>& actions,
+             const std::set<std::string>& setAside, const std::string& logPath,
+             const std::string& picture) {
 #if defined(__SANITIZE_ADDRESS__)
     // As in the window tests: the software OpenGL driver stays loaded, so that the leak checker
     // can name its one-time allocations.
@@ -107,14 +117,21 @@ int playHere(int argc, char** argv, const std::vector<Action>& actions, const st
     {
         Session session(QStringLiteral(ZEPHAL_SOURCE_DIR "/data/zephal.zep"), setAside);
         outcome = session.play(actions, [&log](const Action& a) { log.record(a); });
+        if (!picture.empty()) {
+            // The windows as the session left them, drawn once the display has had its say.
+            QTest::qWait(500);
+            QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(picture));
+        }
     }
     if (outcome.failure) {
         // The failing action by its place in the list played, and by its place in the log.
-        std::cout << "FAIL " << demangled(outcome.failure->signature()) << "\nafter action " << outcome.played
-                  << ": " << demangled(outcome.failure->message) << "\nlogged " << log.lines() << std::endl;
+        std::cout << "FAIL " << demangled(outcome.failure->signature()) << "\nafter action "
+                  << outcome.played << ": " << demangled(outcome.failure->message) << "\nlogged "
+                  << log.lines() << std::endl;
         return 3;
     }
-    std::cout << "passed: " << outcome.played << " actions, " << log.lines() << " of them played" << std::endl;
+    std::cout << "passed: " << outcome.played << " actions, " << log.lines() << " of them played"
+              << std::endl;
     return 0;
 }
 
@@ -146,8 +163,11 @@ int main(int argc, char** argv) {
         DriverOptions d;
         const std::string seeds = option("--seeds", "1-20");
         const std::size_t dash = seeds.find('-');
-        d.firstSeed = dash == std::string::npos ? 1 : static_cast<std::uint32_t>(std::stoul(seeds.substr(0, dash)));
-        d.lastSeed = static_cast<std::uint32_t>(std::stoul(dash == std::string::npos ? seeds : seeds.substr(dash + 1)));
+        d.firstSeed = dash == std::string::npos
+                          ? 1
+                          : static_cast<std::uint32_t>(std::stoul(seeds.substr(0, dash)));
+        d.lastSeed = static_cast<std::uint32_t>(
+            std::stoul(dash == std::string::npos ? seeds : seeds.substr(dash + 1)));
         d.actions = std::stoi(option("--actions", "300"));
         d.setAside = setAside;
         d.shrinkSeconds = std::stod(option("--shrink-seconds", "300"));
@@ -165,8 +185,9 @@ int main(int argc, char** argv) {
             if (!act) return usage();
             leftOut.insert(*act);
         }
-        return playHere(qtArgc, argv, generateSession(seed, std::stoi(option("--actions", "300")), leftOut),
-                        setAside, option("--log", ""));
+        return playHere(qtArgc, argv,
+                        generateSession(seed, std::stoi(option("--actions", "300")), leftOut),
+                        setAside, option("--log", ""), option("--picture", ""));
     }
     if (mode == "replay") {
         std::ifstream in(file);
@@ -175,7 +196,8 @@ int main(int argc, char** argv) {
         for (std::string line; std::getline(in, line);) {
             if (const auto action = fromLine(line)) actions.push_back(*action);
         }
-        return playHere(qtArgc, argv, actions, setAside, option("--log", ""));
+        return playHere(qtArgc, argv, actions, setAside, option("--log", ""),
+                        option("--picture", ""));
     }
     return usage();
 }

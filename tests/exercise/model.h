@@ -28,8 +28,8 @@ struct Model {
     std::vector<WindowModel> windows;
     // The window whose ticked rows the chart data holds; null once it has closed.
     QPointer<Form2> sender;
-    bool sent = false;          // some window has sent chart data
-    std::int16_t owner = 0;     // window number of the conversion window activated last
+    bool sent = false;       // some window has sent chart data
+    std::int16_t owner = 0;  // window number of the conversion window activated last
 
     std::vector<WindowModel*> open() {
         std::vector<WindowModel*> list;
@@ -67,7 +67,8 @@ public:
     // Records the failure unless it is set aside; true once a failure is recorded.
     bool add(Failure failure) {
         if (!m_first && wanted(failure.invariant) &&
-            !(m_setAside && m_setAside->contains(std::to_string(failure.invariant) + ":" + failure.kind))) {
+            !(m_setAside &&
+              m_setAside->contains(std::to_string(failure.invariant) + ":" + failure.kind))) {
             m_first = std::move(failure);
         }
         return done();

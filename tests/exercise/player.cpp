@@ -34,8 +34,8 @@ QString expectedClipboard(const WindowModel& model, const Form2& window) {
     for (qsizetype i = 0; i < model.table.items.size(); ++i) {
         const auto row = static_cast<std::size_t>(i);
         text += (i == window.Combo1->currentIndex() ? QStringLiteral("3,") : QStringLiteral("2,")) +
-                model.table.items[i] + u',' + (row < window.Tx.size() ? window.Tx[row]->text() : QString()) +
-                end;
+                model.table.items[i] + u',' +
+                (row < window.Tx.size() ? window.Tx[row]->text() : QString()) + end;
     }
     return text;
 }
@@ -153,13 +153,17 @@ std::optional<Action> Player::resolve(const Action& action) const {
                 case Act::SettingOption:
                     return Action{act, 0, reduce(action.a, kSettingControls)};
                 case Act::CloseSetting:
-                    return shown(m_app.settingLoaded()) ? std::optional<Action>(Action{act}) : std::nullopt;
+                    return shown(m_app.settingLoaded()) ? std::optional<Action>(Action{act})
+                                                        : std::nullopt;
                 case Act::CloseChartSetting:
-                    return shown(m_app.form3Loaded()) ? std::optional<Action>(Action{act}) : std::nullopt;
+                    return shown(m_app.form3Loaded()) ? std::optional<Action>(Action{act})
+                                                      : std::nullopt;
                 default:
                     // The chart settings are reached through the chart window's button.
                     if (!shown(m_app.form3Loaded()) && !shownChart()) return std::nullopt;
-                    return Action{act, 0, act == Act::ChartOption ? reduce(action.a, kChartSettingControls) : action.a};
+                    return Action{act, 0,
+                                  act == Act::ChartOption ? reduce(action.a, kChartSettingControls)
+                                                          : action.a};
             }
         case Target::Main:
             break;
@@ -187,7 +191,9 @@ std::optional<Action> Player::resolve(const Action& action) const {
             }
             if (tabs.empty()) return std::nullopt;
             const bool named = std::find(tabs.begin(), tabs.end(), action.a) != tabs.end();
-            return Action{act, 0, named ? action.a : tabs[static_cast<std::size_t>(reduce(action.a, tabs.size()))]};
+            return Action{
+                act, 0,
+                named ? action.a : tabs[static_cast<std::size_t>(reduce(action.a, tabs.size()))]};
         }
         case Act::OpenFile:
             return Action{act, 0, reduce(action.a, m_pool.size())};
@@ -217,7 +223,8 @@ std::optional<Action> Player::resolveConversion(const Action& action) const {
             return Action{act, index, reduce(action.a, kDeleteKinds)};
         case Act::PickUnit:
             if (w.Combo1->count() == 0) return std::nullopt;
-            return Action{act, index, reduce(action.a, static_cast<std::size_t>(w.Combo1->count()))};
+            return Action{act, index,
+                          reduce(action.a, static_cast<std::size_t>(w.Combo1->count()))};
         case Act::StepBar:
             return Action{act, index, reduce(action.a, kStepKinds)};
         case Act::TickRow:
@@ -291,7 +298,8 @@ void Player::playMain(const Action& action) {
             break;
         case Act::OpenFile:
             m_dialogs.fileAnswers.clear();
-            m_dialogs.fileAnswers.push_back(m_pool[static_cast<std::size_t>(reduce(action.a, m_pool.size()))]);
+            m_dialogs.fileAnswers.push_back(
+                m_pool[static_cast<std::size_t>(reduce(action.a, m_pool.size()))]);
             main.Toolbar1_ButtonClick(1);
             break;
         case Act::ShowSetting:
@@ -357,8 +365,9 @@ void Player::playSettings(const Action& action) {
             return typeOver(shownSetting().Text1, QString::fromStdString(action.text));
         case Act::SettingOption: {
             Setting& s = shownSetting();
-            QAbstractButton* const buttons[] = {s.Check2,     s.Check1[0],   s.Option1[0], s.Option1[1],
-                                                s.Check1[1], s.Command1[0], s.Command1[1]};
+            QAbstractButton* const buttons[] = {s.Check2,     s.Check1[0], s.Option1[0],
+                                                s.Option1[1], s.Check1[1], s.Command1[0],
+                                                s.Command1[1]};
             buttons[reduce(action.a, std::size(buttons))]->click();
             return;
         }
@@ -375,8 +384,9 @@ void Player::playSettings(const Action& action) {
     if (!f) return;
     switch (action.act) {
         case Act::ChartOption: {
-            QAbstractButton* const buttons[] = {f->Check1[0],  f->Check1[1],  f->Check1[2],  f->Option1[0],
-                                                f->Option1[1], f->Command1[0], f->Command1[1]};
+            QAbstractButton* const buttons[] = {f->Check1[0],  f->Check1[1],  f->Check1[2],
+                                                f->Option1[0], f->Option1[1], f->Command1[0],
+                                                f->Command1[1]};
             buttons[reduce(action.a, std::size(buttons))]->click();
             break;
         }
@@ -549,7 +559,8 @@ void Player::playHelp(const Action& action) {
     switch (action.act) {
         case Act::HelpTab: {
             frmAbout& help = shownHelp();
-            help.SSTab1->setCurrentIndex(reduce(action.a, static_cast<std::size_t>(help.SSTab1->count())));
+            help.SSTab1->setCurrentIndex(
+                reduce(action.a, static_cast<std::size_t>(help.SSTab1->count())));
             break;
         }
         case Act::ResizeHelp:

@@ -27,7 +27,8 @@ namespace zephal::exercise {
 
 class Player {
 public:
-    Player(Application& app, ui::RecordingDialogs& dialogs, Model& model, std::vector<QString> pool);
+    Player(Application& app, ui::RecordingDialogs& dialogs, Model& model,
+           std::vector<QString> pool);
 
     // The action as it is to be played: the window, entry and row numbers it gives reduced to
     // those that exist, and the fields it does not use cleared; nothing when there is nothing

@@ -23,8 +23,9 @@ void settle() {
 }
 
 Failure escaped(const std::exception& e) {
-    return Failure{1, std::string("exception ") + typeid(e).name(),
-                   std::string("an exception escaped a handler: ") + typeid(e).name() + ": " + e.what()};
+    return Failure{
+        1, std::string("exception ") + typeid(e).name(),
+        std::string("an exception escaped a handler: ") + typeid(e).name() + ": " + e.what()};
 }
 
 }  // namespace
@@ -61,7 +62,8 @@ std::optional<Failure> Session::check() {
     return findings.first();
 }
 
-Outcome Session::play(const std::vector<Action>& actions, const std::function<void(const Action&)>& playing) {
+Outcome Session::play(const std::vector<Action>& actions,
+                      const std::function<void(const Action&)>& playing) {
     Outcome outcome;
     if (m_startFailure) {
         outcome.failure = m_startFailure;
@@ -79,7 +81,8 @@ Outcome Session::play(const std::vector<Action>& actions, const std::function<vo
         } catch (const std::exception& e) {
             outcome.failure = escaped(e);
         } catch (...) {
-            outcome.failure = Failure{1, "exception", "an exception of unknown type escaped a handler"};
+            outcome.failure =
+                Failure{1, "exception", "an exception of unknown type escaped a handler"};
         }
         if (outcome.failure) break;
     }

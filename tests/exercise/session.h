@@ -38,7 +38,8 @@ public:
 
     // Plays the actions until one fails. `playing` sees each action as it is about to be played
     // (resolved, see Player::resolve); actions with nothing to act on are passed over.
-    Outcome play(const std::vector<Action>& actions, const std::function<void(const Action&)>& playing = {});
+    Outcome play(const std::vector<Action>& actions,
+                 const std::function<void(const Action&)>& playing = {});
 
 private:
     std::optional<Failure> check();
