@@ -165,9 +165,28 @@ public:
     Shrinker(const DriverOptions& options, const fs::path& folder, Clock::time_point deadline)
         : m_options(options), m_folder(folder), m_deadline(deadline) {}
 
-    // Drops actions, halves of the list first and then ever smaller runs of it, while the list
-    // still fails with the same signature.
+    // Drops actions while the list still fails with the same signature; then, since actions
+    // name conversion windows by their place among those open, tries each on the first window
+    // and drops again.
     std::vector<std::string> shrink(std::vector<std::string> list, const std::string& signature) {
+        list = drop(std::move(list), signature);
+        bool simpler = false;
+        for (std::size_t i = 0; i < list.size() && !late(); ++i) {
+            std::optional<Action> action = fromLine(list[i]);
+            if (!action || action->window == 0) continue;
+            action->window = 0;
+            std::vector<std::string> candidate = list;
+            candidate[i] = toLine(*action);
+            if (failsAlike(candidate, signature)) {
+                list = std::move(candidate);
+                simpler = true;
+            }
+        }
+        return simpler ? drop(std::move(list), signature) : list;
+    }
+
+    // Drops halves of the list first and then ever smaller runs of it.
+    std::vector<std::string> drop(std::vector<std::string> list, const std::string& signature) {
         for (std::size_t chunk = std::max<std::size_t>(list.size() / 2, 1);
              chunk >= 1 && !late();) {
             bool dropped = false;
