@@ -33,9 +33,9 @@ struct ChildResult {
     bool passed = false;
     std::string signature;  // how it failed: the invariant and its kind, or how the child ended
     std::string message;
-    int played = -1;  // place of the failing action in the list played, when the child said so
-    int logged =
-        -1;  // the same in the child's log, which leaves out actions with nothing to act on
+    // Place of the failing action in the child's log (which leaves out the actions that had
+    // nothing to act on), when the child said so.
+    int logged = -1;
 };
 
 std::string self() {
@@ -60,7 +60,7 @@ std::string crashSignature(const std::string& output, int status, bool timedOut)
     std::smatch m;
     if (std::regex_search(output, m, std::regex(R"(ERROR: AddressSanitizer: ([\w-]+))")))
         return "1:asan " + m[1].str();
-    if (std::regex_search(output, m, std::regex(R"(ERROR: LeakSanitizer)"))) return "1:leak";
+    if (output.find("ERROR: LeakSanitizer") != std::string::npos) return "1:leak";
     if (std::regex_search(output, m, std::regex(R"(runtime error: (\w+))")))
         return "1:ubsan " + m[1].str();
     if (output.find("terminate called") != std::string::npos) return "1:terminate";
@@ -132,12 +132,10 @@ ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& 
         result.passed = true;
     } else if (std::regex_search(
                    printed, m,
-                   std::regex(
-                       R"(FAIL (\d+:[^\n]*)\nafter action (\d+): ([^\n]*)\nlogged (\d+))"))) {
+                   std::regex(R"(FAIL (\d+:[^\n]*)\nafter action \d+: ([^\n]*)\nlogged (\d+))"))) {
         result.signature = m[1].str();
-        result.played = std::stoi(m[2].str());
-        result.message = m[3].str();
-        result.logged = std::stoi(m[4].str());
+        result.message = m[2].str();
+        result.logged = std::stoi(m[3].str());
     } else {
         result.signature = crashSignature(printed, status, timedOut);
         result.message = "the session ended abnormally:\n" + crashMessage(printed);
