@@ -5,8 +5,9 @@
 // A generated action may carry raw numbers where it names something that exists only while the
 // session runs (an open conversion window, a unit, a row, a visible button); before it plays
 // one, the player reduces them to what they name and logs that, so a logged list replays the
-// same session exactly and still plays when shrinking has dropped actions before it. Each action prints as one C++
-// initializer, `{Act::TypeValue, 1, 0, 0, "1e40"},`, that pastes into a table of actions.
+// same session exactly and still plays when shrinking has dropped actions before it. Each action
+// prints as one C++ initializer, `{Act::TypeValue, 1, 0, 0, "1e40"},`, that pastes into a table of
+// actions.
 
 #include <cstdint>
 #include <optional>

@@ -20,10 +20,6 @@
 namespace zephal::exercise {
 namespace {
 
-std::string quoted(const QString& text) {
-    return '"' + text.toStdString() + '"';
-}
-
 std::string number(std::optional<double> v) {
     return v ? QString::number(*v, 'g', 9).toStdString() : std::string("nothing");
 }

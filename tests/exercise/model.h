@@ -46,6 +46,15 @@ struct Model {
     }
 };
 
+// A text as a failure message shows it: quoted, line ends written out, so that a message stays
+// on one line.
+inline std::string quoted(const QString& text) {
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return '"' + shown.toStdString() + '"';
+}
+
 // An invariant that does not hold: its number (1 to 5), a short kind that stays the same
 // while a failing session is shrunk, and what was seen.
 struct Failure {

@@ -22,10 +22,6 @@ int reduce(int value, std::size_t count) {
     return ((value % n) + n) % n;
 }
 
-std::string quoted(const QString& text) {
-    return '"' + text.toStdString() + '"';
-}
-
 // The clipboard text of a window as the rows show it: "1,<caption>", then one line per unit,
 // "3," for the unit of the value and "2," for the others, the unit's text, "," and the value.
 QString expectedClipboard(const WindowModel& model, const Form2& window) {
