@@ -96,7 +96,7 @@ void checkWindow(const WindowModel& m, Findings& findings) {
 }
 
 // The chart data the model says the chart was sent last, as the builder reads it: the texts
-// the engine gives the sender's ticked rows, or nothing once the sender has closed.
+// the engine gives the sender's ticked rows; no entries before any window has sent.
 struct SentRows {
     std::vector<ValueRef> values{ValueRef()};
     std::vector<std::optional<QString>> units{std::nullopt};
@@ -120,25 +120,22 @@ SentRows sentRows(Model& model) {
 
 // The bars as the chart view draws them from its grid, per grid column and row.
 void checkDrawn(const ui::ChartView& view, Findings& findings) {
-    const ChartGrid& expected = view.grid();
+    const ChartGrid& grid = view.grid();
     const auto fail = [&findings](const std::string& what) {
         findings.add(Failure{4, "drawn", "the chart draws " + what + " from its data"});
     };
     const auto text = [](double v) { return number(v); };
-    const auto expectedValue = [&expected](int r, int c) {
-        return expected.value(r, c).value_or(0);
-    };
+    const auto expectedValue = [&grid](int r, int c) { return grid.value(r, c).value_or(0); };
     if (view.grid().chartType() == kChartType2D) {
         const auto* series = qobject_cast<QBarSeries*>(view.chart2d()->series().value(0));
         if (!series) return fail("no bar series");
         const QList<QBarSet*> sets = series->barSets();
-        if (sets.size() != expected.columnCount())
-            return fail(std::to_string(sets.size()) + " series");
-        for (int c = 1; c <= expected.columnCount(); ++c) {
+        if (sets.size() != grid.columnCount()) return fail(std::to_string(sets.size()) + " series");
+        for (int c = 1; c <= grid.columnCount(); ++c) {
             const QBarSet* set = sets[c - 1];
-            if (set->count() != expected.rowCount())
+            if (set->count() != grid.rowCount())
                 return fail(std::to_string(set->count()) + " bars a series");
-            for (int r = 1; r <= expected.rowCount(); ++r) {
+            for (int r = 1; r <= grid.rowCount(); ++r) {
                 if (set->at(r - 1) != expectedValue(r, c)) {
                     return fail("bar " + std::to_string(r) + " of series " + std::to_string(c) +
                                 " at " + text(set->at(r - 1)) + ", not " +
@@ -148,10 +145,10 @@ void checkDrawn(const ui::ChartView& view, Findings& findings) {
         }
     } else if (const QBar3DSeries* series = view.series3d(); series && view.bars3d()) {
         const QBarDataProxy* proxy = series->dataProxy();
-        if (proxy->rowCount() != expected.columnCount())
+        if (proxy->rowCount() != grid.columnCount())
             return fail(std::to_string(proxy->rowCount()) + " 3D rows");
-        for (int c = 1; c <= expected.columnCount(); ++c) {
-            for (int r = 1; r <= expected.rowCount(); ++r) {
+        for (int c = 1; c <= grid.columnCount(); ++c) {
+            for (int r = 1; r <= grid.rowCount(); ++r) {
                 const QBarDataItem* item = proxy->itemAt(c - 1, r - 1);
                 const auto want = static_cast<float>(
                     std::clamp(expectedValue(r, c), double(-FLT_MAX), double(FLT_MAX)));
