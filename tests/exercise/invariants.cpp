@@ -33,23 +33,23 @@ std::string windowName(const WindowModel& m) {
     return "window " + std::to_string(m.window->F2x) + " " + quoted(m.caption);
 }
 
-// What the rows of a window must read now, by the engine: empty text where it gives nothing.
-struct ExpectedRow {
-    QString scale, value;
-};
-std::vector<ExpectedRow> expectedRows(const WindowModel& m) {
+// What the rows of a window must read now, by the engine.
+const std::vector<ExpectedRow>& expectedRows(WindowModel& m) {
     const Form2& w = *m.window;
-    const std::optional<float> x = convert::enteredValue(w.Text1->text());
     const int b = w.Combo1->currentIndex();
-    std::vector<ExpectedRow> rows;
+    if (m.rowsUnit == b && m.rowsText == w.Text1->text()) return m.rows;
+    m.rowsText = w.Text1->text();
+    m.rowsUnit = b;
+    m.rows.clear();
+    const std::optional<float> x = convert::enteredValue(m.rowsText);
     for (int i = 0; i < static_cast<int>(m.table.factors.size()); ++i) {
         const convert::RowText row = convert::convertRow(x, m.table.factors, i, b);
-        rows.push_back({row.scale.value_or(QString()), row.value.value_or(QString())});
+        m.rows.push_back({row.scale.value_or(QString()), row.value.value_or(QString())});
     }
-    return rows;
+    return m.rows;
 }
 
-void checkWindow(const WindowModel& m, Findings& findings) {
+void checkWindow(WindowModel& m, Findings& findings) {
     const Form2& w = *m.window;
     const auto fail = [&](const std::string& kind, const std::string& what) {
         return findings.add(Failure{3, kind,
@@ -67,7 +67,7 @@ void checkWindow(const WindowModel& m, Findings& findings) {
         return;
     }
 
-    const std::vector<ExpectedRow> rows = expectedRows(m);
+    const std::vector<ExpectedRow>& rows = expectedRows(m);
     for (qsizetype i = 0; i < n; ++i) {
         const auto r = static_cast<std::size_t>(i);
         const std::string row = "row " + std::to_string(i + 1) + " ";
@@ -107,7 +107,7 @@ SentRows sentRows(Model& model) {
     SentRows sent;
     WindowModel* m = model.sender ? model.find(model.sender) : nullptr;
     if (!m) return sent;
-    const std::vector<ExpectedRow> rows = expectedRows(*m);
+    const std::vector<ExpectedRow>& rows = expectedRows(*m);
     const Form2& w = *m->window;
     for (std::size_t i = 0; i < rows.size() && i < w.Ck.size(); ++i) {
         if (w.Ck[i]->checkState() == Qt::Unchecked) continue;
@@ -197,7 +197,7 @@ void checkGrid(Application& app, Findings& findings) {
 
 void checkConversionWindows(Model& model, Findings& findings) {
     if (!findings.wanted(3)) return;
-    for (const WindowModel* m : model.open()) {
+    for (WindowModel* m : model.open()) {
         checkWindow(*m, findings);
         if (findings.done()) return;
     }

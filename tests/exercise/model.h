@@ -17,10 +17,20 @@
 
 namespace zephal::exercise {
 
+// The scale and value texts the engine gives a row; empty where it gives nothing.
+struct ExpectedRow {
+    QString scale, value;
+};
+
 struct WindowModel {
     QPointer<Form2> window;
     convert::UnitTable table;  // as the tables held it when the window opened
     QString caption;
+    // The engine's rows for the value text and unit they were last worked out for: most
+    // actions leave most windows as they were.
+    QString rowsText;
+    int rowsUnit = -2;
+    std::vector<ExpectedRow> rows;
 };
 
 struct Model {

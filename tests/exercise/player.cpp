@@ -329,7 +329,11 @@ void Player::clickQuantity(int k) {
     const std::vector<Form2*> windows = m_app.conversionWindows();
     Form2* window = windows.empty() ? nullptr : windows.back();
     if (!window || m_model.find(window)) return;
-    m_model.windows.push_back({window, table, window->windowTitle()});
+    WindowModel opened;
+    opened.window = window;
+    opened.table = table;
+    opened.caption = window->windowTitle();
+    m_model.windows.push_back(std::move(opened));
     // Opening converts, and a conversion sends the new window's rows to a loaded chart.
     if (chartLoaded) {
         m_model.sender = window;
