@@ -261,6 +261,8 @@ int runSeeds(const DriverOptions& options) {
         folder = mkdtemp(pattern.data());
     }
     fs::create_directories(folder);
+    // The children work in folders of their own: they are given whole paths.
+    folder = fs::absolute(folder);
     const auto started = Clock::now();
     std::map<std::string, std::uint32_t> firstSeedOf;  // one shrink per kind of failure
     double shrinkSpent = 0;
