@@ -12,7 +12,6 @@
 // --set-aside leaves out invariants ("2") or kinds of failure ("3:value-kept", as a failure
 // names its kind), and --leave-out ClickQuantity,... kinds of action, to look past a fault
 // that is known; never in the run that CI makes.
-#include <cxxabi.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -86,22 +85,6 @@ private:
     int m_lines = 0;
 };
 
-std::string demangled(const std::string& text) {
-    // Exception types print mangled ("St12out_of_range"); the report names them in C++.
-    std::string out = text;
-    for (std::size_t at = out.find("exception "); at != std::string::npos;
-         at = out.find("exception ", at + 1)) {
-        const std::size_t begin = at + 10, end = out.find_first_of(" :", begin);
-        const std::string name =
-            out.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
-        int status = 0;
-        char* plain = abi::__cxa_demangle(name.c_str(), nullptr, nullptr, &status);
-        if (status == 0 && plain) out.replace(begin, name.size(), plain);
-        std::free(plain);
-    }
-    return out;
-}
-
 int playHere(int argc, char** argv, const std::vector<Action>& actions,
              const std::set<std::string>& setAside, const std::string& logPath,
              const std::string& picture) {
@@ -125,9 +108,8 @@ int playHere(int argc, char** argv, const std::vector<Action>& actions,
     }
     if (outcome.failure) {
         // The failing action by its place in the list played, and by its place in the log.
-        std::cout << "FAIL " << demangled(outcome.failure->signature()) << "\nafter action "
-                  << outcome.played << ": " << demangled(outcome.failure->message) << "\nlogged "
-                  << log.lines() << std::endl;
+        std::cout << "FAIL " << outcome.failure->signature() << "\nafter action " << outcome.played
+                  << ": " << outcome.failure->message << "\nlogged " << log.lines() << std::endl;
         return 3;
     }
     std::cout << "passed: " << outcome.played << " actions, " << log.lines() << " of them played"

@@ -1,7 +1,10 @@
 #include "session.h"
 
+#include <cxxabi.h>
+
 #include <QApplication>
 #include <QDir>
+#include <cstdlib>
 #include <exception>
 #include <typeinfo>
 
@@ -22,10 +25,18 @@ void settle() {
     }
 }
 
+// The exception's type as C++ names it: "std::out_of_range", not "St12out_of_range".
+std::string typeName(const std::exception& e) {
+    int status = 0;
+    char* plain = abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status);
+    const std::string name = status == 0 && plain ? plain : typeid(e).name();
+    std::free(plain);
+    return name;
+}
+
 Failure escaped(const std::exception& e) {
-    return Failure{
-        1, std::string("exception ") + typeid(e).name(),
-        std::string("an exception escaped a handler: ") + typeid(e).name() + ": " + e.what()};
+    return Failure{1, "exception " + typeName(e),
+                   "an exception escaped a handler: " + typeName(e) + ": " + e.what()};
 }
 
 }  // namespace
