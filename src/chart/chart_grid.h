@@ -32,10 +32,12 @@ public:
     bool setRow(int row);
     bool setColumn(int column);
 
-    // The current cell as text; a cell never written reads as empty text. Only a number is
-    // accepted, so that every cell the view draws has a value.
+    // The current cell as text; a cell that holds no value reads as empty text. Only a number
+    // is accepted, so that every cell the view draws as a bar has a value.
     std::optional<QString> data() const;
     bool setData(const QString& text);
+    // Leaves the current cell without a value: no bar is drawn for it.
+    bool clearData();
 
     std::optional<QString> rowLabel() const;
     bool setRowLabel(const QString& label);
