@@ -163,6 +163,12 @@ void ChartGrid::setView3d(float rotation, float elevation) {
     changed(false);
 }
 
+void ChartGrid::setValueTitle(const QString& title) {
+    if (title == m_valueTitle) return;
+    m_valueTitle = title;
+    changed();
+}
+
 void ChartGrid::setSeries1Color(int red, int green, int blue) {
     const auto channel = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
     const std::uint32_t rgb = channel(red) | channel(green) << 8 | channel(blue) << 16;

@@ -64,6 +64,10 @@ public:
     std::optional<std::uint32_t> series1Color() const { return m_series1Color; }
     void setSeries1Color(int red, int green, int blue);
 
+    // The title of the value axis; empty for none.
+    const QString& valueTitle() const { return m_valueTitle; }
+    void setValueTitle(const QString& title);
+
     // Display option of the secondary value axis; kept for callers, the view has no such axis.
     bool secondaryAxis() const { return m_secondaryAxis; }
     void setSecondaryAxis(bool on) { m_secondaryAxis = on; }
@@ -92,6 +96,7 @@ private:
     float m_elevation = 0;
     std::optional<std::uint32_t> m_series1Color;
     bool m_secondaryAxis = false;
+    QString m_valueTitle;
     std::uint64_t m_contentRevision = 1;
 };
 

@@ -26,7 +26,7 @@ ValueAxisRange valueAxisRange(double low, double high, double limit) {
     // closer. Not every coarser step spans more: 0 to 4.9 takes 0 to 5 in steps of 2.5 but
     // 0 to 6 in steps of 2.
     const int top = static_cast<int>(std::ceil(std::log10((high - low) / kMaxSegments)));
-    std::optional<ValueAxisRange> best, finest;
+    std::optional<ValueAxisRange> best;
     for (int exponent = top - 1; exponent <= top + 1; ++exponent) {
         for (const double mantissa : kMantissas) {
             const double step = mantissa * std::pow(10.0, exponent);
@@ -34,13 +34,21 @@ ValueAxisRange valueAxisRange(double low, double high, double limit) {
             const double last = std::ceil(high / step - kSlack);
             if (last - first > kMaxSegments) continue;
             const ValueAxisRange range{first * step, last * step, static_cast<int>(last - first)};
-            if (!finest) finest = range;
             if (-range.low > limit || range.high > limit) continue;
             if (!best || range.high - range.low < best->high - best->low) best = range;
         }
     }
     if (best) return *best;
-    return {std::max(finest->low, -limit), std::min(finest->high, limit), finest->segments};
+    // No round step keeps the ends within the limit: the steps divide the limit's first two
+    // digits (3.4E+38 of 3.402823E+38) as finely as they allow.
+    const double unit = std::pow(10.0, std::floor(std::log10(limit)) - 1);
+    const auto digits = static_cast<long long>(std::floor(limit / unit));
+    int parts = kMaxSegments;
+    while (digits % parts != 0) --parts;
+    const double step = static_cast<double>(digits) * unit / parts;
+    const double first = std::max(std::floor(low / step + kSlack), -static_cast<double>(parts));
+    const double last = std::min(std::ceil(high / step - kSlack), static_cast<double>(parts));
+    return {first * step, last * step, static_cast<int>(last - first)};
 }
 
 }  // namespace zephal

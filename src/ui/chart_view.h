@@ -6,10 +6,13 @@
 // Every change of the grid asks for a redraw, and the redraw runs once control is back in the
 // event loop, so a handler that writes a whole series draws it once.
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "chart/chart_grid.h"
+#include "ui/chart_3d_framing.h"
 
 class QLabel;
 class QStackedLayout;
@@ -71,7 +74,12 @@ private:
     bool ensure3d();
     void draw3d();
     void apply3dView();
+    void fitLabels3d();
+    View3d view3d() const;
     bool mousePressed(QMouseEvent* event);
+    std::uint32_t firstColor() const;
+    void updatePalette();
+    void fitCategoryLabels();
     void onBarSelected3d(const QPoint& position);
 
     ChartGrid m_grid;
@@ -82,7 +90,9 @@ private:
     QBarSeries* m_barSeries = nullptr;
     QBarCategoryAxis* m_categoryAxis = nullptr;
     QValueAxis* m_valueAxis = nullptr;
+    QWidget* m_frame3d = nullptr;
     QWidget* m_container = nullptr;
+    Graph3dShape m_shape3d;
     Q3DBars* m_bars = nullptr;
     QBar3DSeries* m_series = nullptr;
     QLabel* m_unavailable = nullptr;
@@ -91,6 +101,9 @@ private:
     bool m_pending = false;
     int m_redraws = 0;
     int m_lastButton = 0;
+    QFont m_labelFont;
+    std::vector<QColor> m_palette;
+    std::uint32_t m_paletteFirst = 0;
     // Grid content last drawn by each view; a change of the angles alone keeps the bars.
     std::uint64_t m_drawn2d = 0;
     std::uint64_t m_drawn3d = 0;

@@ -21,8 +21,9 @@ TEST(ValueAxisRange, RoundEndsWithoutAnEmptyStep) {
         {0, 0, DBL_MAX, {0, 1, 5}},  // nothing to draw
         {1e-38, 3e-38, DBL_MAX, {0, 3e-38, 6}},
         {0, 3.4e38, DBL_MAX, {0, 3.5e38, 7}},
-        // Single precision ends below 3.5E+38: the top is cut at its largest value.
-        {0, 3.4e38, FLT_MAX, {0, FLT_MAX, 7}},
+        // Single precision ends below 3.5E+38: the ends are cut where round labels still fit.
+        {0, 3.4e38, FLT_MAX, {0, 3.4e38, 2}},
+        {-3e38, 3.4e38, FLT_MAX, {-3.4e38, 3.4e38, 4}},
     };
     for (const auto& c : cases) {
         const ValueAxisRange r = valueAxisRange(c.low, c.high, c.limit);
