@@ -51,6 +51,7 @@ double pointsForTextHeight(double height) {
 constexpr double kLabelGap = 0.4;
 constexpr double kBorder = 6;
 constexpr double kSlant = 0.8;
+constexpr int kWindowStep = 48;
 // Labels shrink down to this text height, in pixels, before the graph drops below this zoom.
 constexpr double kSmallestText = 8;
 constexpr double kSmallestGraph = 0.4;
@@ -137,8 +138,10 @@ Framing3d frame3d(const View3d& view, const Graph3dShape& shape, double pointSiz
         const Extent all = graph + labelExtent(inWindow, shape, textAt100(window, pointSize));
         const double zoom = std::clamp(fittingZoom(view.size, all, {}), 0.1, 5.0);
         const double top = zoom * all.top, bottom = zoom * all.bottom;
+        // In steps, so that a turning graph seldom has its window resized.
+        const double needed = 2 * (std::max(top, bottom) + kBorder);
         const int height = std::max(
-            view.size.height(), static_cast<int>(std::ceil(2 * (std::max(top, bottom) + kBorder))));
+            view.size.height(), static_cast<int>(std::ceil(needed / kWindowStep)) * kWindowStep);
         const double floorY = view.size.height() / 2.0 + (top - bottom) / 2;
         framing = {static_cast<float>(100 * zoom),
                    QRect(0, static_cast<int>(std::lround(floorY - height / 2.0)), view.size.width(),
