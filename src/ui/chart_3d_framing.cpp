@@ -27,24 +27,30 @@ constexpr std::array<std::pair<double, double>, 7> kTextHeights = {{
 }};
 constexpr double kReferenceFloor = 500;
 
-double textHeight(double points) {
-    if (points <= kTextHeights.front().first) return kTextHeights.front().second;
+// Along the table, straight between its entries: from points to height, or back.
+double alongTextHeights(double x, bool fromHeight) {
+    const auto in = [fromHeight](const auto& entry) {
+        return fromHeight ? entry.second : entry.first;
+    };
+    const auto out = [fromHeight](const auto& entry) {
+        return fromHeight ? entry.first : entry.second;
+    };
+    if (x <= in(kTextHeights.front())) return out(kTextHeights.front());
     for (std::size_t i = 1; i < kTextHeights.size(); ++i) {
-        const auto [p0, h0] = kTextHeights[i - 1];
-        const auto [p1, h1] = kTextHeights[i];
-        if (points <= p1) return h0 + (h1 - h0) * (points - p0) / (p1 - p0);
+        const auto& low = kTextHeights[i - 1];
+        const auto& high = kTextHeights[i];
+        if (x <= in(high))
+            return out(low) + (out(high) - out(low)) * (x - in(low)) / (in(high)-in(low));
     }
-    return kTextHeights.back().second;
+    return out(kTextHeights.back());
+}
+
+double textHeight(double points) {
+    return alongTextHeights(points, false);
 }
 
 double pointsForTextHeight(double height) {
-    if (height <= kTextHeights.front().second) return kTextHeights.front().first;
-    for (std::size_t i = 1; i < kTextHeights.size(); ++i) {
-        const auto [p0, h0] = kTextHeights[i - 1];
-        const auto [p1, h1] = kTextHeights[i];
-        if (height <= h1) return p0 + (p1 - p0) * (height - h0) / (h1 - h0);
-    }
-    return kTextHeights.back().first;
+    return alongTextHeights(height, true);
 }
 
 // Between a label and its axis, in text heights; the view's free border, in pixels.
@@ -67,25 +73,34 @@ struct Extent {
     }
 };
 
-Extent graphExtent(const View3d& view, const Graph3dShape& shape) {
+// How much of the floor's width and depth face the reader: at the view's yaw, or at the yaw
+// where each faces most (`anyYaw`), for what must hold while the graph turns.
+std::pair<double, double> facing(const View3d& view, bool anyYaw) {
+    if (anyYaw) return {1, 1};
+    const double yaw = view.yaw * M_PI / 180;
+    return {std::abs(std::cos(yaw)), std::abs(std::sin(yaw))};
+}
+
+Extent graphExtent(const View3d& view, const Graph3dShape& shape, bool anyYaw) {
     const double floor = floorLength(view.size);
     const double longer = std::max({shape.rows, shape.columns, 1});
     const double across = floor / 2 * shape.columns / longer;
     const double deep = floor / 2 * shape.rows / longer;
-    const double yaw = view.yaw * M_PI / 180;
     const double phi = std::clamp(view.elevation, 0.0, 90.0) * M_PI / 180;
-    const double c = std::abs(std::cos(yaw)), s = std::abs(std::sin(yaw));
-    const double depth = (across * s + deep * c) * std::sin(phi);
+    const auto [c, s] = facing(view, false);
+    // Turning, the floor keeps within the circle round it.
+    const double radius = std::hypot(across, deep);
+    const double wide = anyYaw ? radius : across * c + deep * s;
+    const double depth = (anyYaw ? radius : across * s + deep * c) * std::sin(phi);
     const double value = floor / 2 * std::cos(phi);
-    return {across * c + deep * s, shape.above * value + depth, shape.below * value + depth};
+    return {wide, shape.above * value + depth, shape.below * value + depth};
 }
 
 // The labels beyond the graph. Names on the floor turn to face the reader and hang from its
 // edges, over bars below the floor; values stand beside the graph.
-Extent labelExtent(const View3d& view, const Graph3dShape& shape, double text) {
-    const double yaw = view.yaw * M_PI / 180;
+Extent labelExtent(const View3d& view, const Graph3dShape& shape, double text, bool anyYaw) {
     const double phi = std::clamp(view.elevation, 0.0, 90.0) * M_PI / 180;
-    const double c = std::abs(std::cos(yaw)), s = std::abs(std::sin(yaw));
+    const auto [c, s] = facing(view, anyYaw);
     const double gap = kLabelGap * text;
     const double column = shape.columnLabel * text + gap;
     const double row = shape.rowLabel * text + gap;
@@ -114,11 +129,11 @@ double fittingZoom(QSize view, const Extent& graph, const Extent& fixed) {
 }  // namespace
 
 double labelPointSize(const View3d& view, const Graph3dShape& shape, int textPixels) {
-    const Extent graph = graphExtent(view, shape);
+    const Extent graph = graphExtent(view, shape, false);
     double text = textPixels;
     double zoom = 0;
     for (; text > kSmallestText; text -= 1) {
-        zoom = fittingZoom(view.size, graph, labelExtent(view, shape, text));
+        zoom = fittingZoom(view.size, graph, labelExtent(view, shape, text, false));
         if (zoom >= kSmallestGraph) break;
     }
     zoom = std::max(zoom, kSmallestGraph);
@@ -126,30 +141,45 @@ double labelPointSize(const View3d& view, const Graph3dShape& shape, int textPix
     return pointsForTextHeight(text / zoom * kReferenceFloor / floorLength(view.size));
 }
 
-Framing3d frame3d(const View3d& view, const Graph3dShape& shape, double pointSize) {
-    // The graph's window is as wide as the view and tall enough to hold the drawing centred on
-    // the floor; Qt scales the graph to that window, so the scale is found again once the
-    // window's height is known.
+QRect window3d(const View3d& view, const Graph3dShape& shape, double pointSize) {
+    // Qt scales the graph to its window: the scale is found again once the height is known.
+    const double height = view.size.height();
     QSize window = view.size;
-    Framing3d framing;
+    double floorY = height / 2;
     for (int pass = 0; pass < 3; ++pass) {
         const View3d inWindow{window, view.yaw, view.elevation};
-        const Extent graph = graphExtent(inWindow, shape);
-        const Extent all = graph + labelExtent(inWindow, shape, textAt100(window, pointSize));
-        const double zoom = std::clamp(fittingZoom(view.size, all, {}), 0.1, 5.0);
-        const double top = zoom * all.top, bottom = zoom * all.bottom;
-        // In steps, so that a turning graph seldom has its window resized.
-        const double needed = 2 * (std::max(top, bottom) + kBorder);
-        const int height = std::max(
-            view.size.height(), static_cast<int>(std::ceil(needed / kWindowStep)) * kWindowStep);
-        const double floorY = view.size.height() / 2.0 + (top - bottom) / 2;
-        framing = {static_cast<float>(100 * zoom),
-                   QRect(0, static_cast<int>(std::lround(floorY - height / 2.0)), view.size.width(),
-                         height)};
-        if (height == window.height()) break;
-        window.setHeight(height);
+        const double text = textAt100(window, pointSize);
+        // Tall enough for any yaw; the floor where it centres the drawing at this one.
+        const Extent turning =
+            graphExtent(inWindow, shape, true) + labelExtent(inWindow, shape, text, true);
+        const Extent now =
+            graphExtent(inWindow, shape, false) + labelExtent(inWindow, shape, text, false);
+        const double zoom = std::clamp(fittingZoom(view.size, now, {}), 0.1, 5.0);
+        floorY = height / 2 + zoom * (now.top - now.bottom) / 2;
+        const double reach = std::max(std::clamp(fittingZoom(view.size, turning, {}), 0.1, 5.0) *
+                                          std::max(turning.top, turning.bottom),
+                                      zoom * std::max(now.top, now.bottom));
+        const double needed = 2 * (reach + kBorder);
+        const int tall = std::max(view.size.height(),
+                                  static_cast<int>(std::ceil(needed / kWindowStep)) * kWindowStep);
+        if (tall == window.height()) break;
+        window.setHeight(tall);
     }
-    return framing;
+    return {0, static_cast<int>(std::lround(floorY - window.height() / 2.0)), window.width(),
+            window.height()};
+}
+
+float zoom3d(const View3d& view, const Graph3dShape& shape, double pointSize, const QRect& window) {
+    const View3d inWindow{window.size(), view.yaw, view.elevation};
+    const Extent now = graphExtent(inWindow, shape, false) +
+                       labelExtent(inWindow, shape, textAt100(window.size(), pointSize), false);
+    // The floor's centre is the window's; the drawing keeps within both the view and the window.
+    const double floorY = window.center().y() + 0.5;
+    const double above = std::min(floorY, window.height() / 2.0) - kBorder;
+    const double below = std::min(view.size.height() - floorY, window.height() / 2.0) - kBorder;
+    const double zoom = std::min(
+        {(view.size.width() / 2.0 - kBorder) / now.halfWidth, above / now.top, below / now.bottom});
+    return static_cast<float>(100 * std::clamp(zoom, 0.1, 5.0));
 }
 
 }  // namespace zephal::ui

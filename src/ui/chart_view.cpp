@@ -23,6 +23,7 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QValue3DAxis>
 #include <QValueAxis>
 #include <algorithm>
@@ -56,6 +57,10 @@ const QColor kLabelText(0x20, 0x20, 0x20);
 constexpr int kLabelPixels3d = 15;
 constexpr float kBarSpacing = 0.4f;
 constexpr float kFewBars = 3 * (1 + kBarSpacing);
+// A turning graph has paused when its angles stay this long, in milliseconds; it is framed
+// anew at once when its elevation has changed by this many degrees.
+constexpr int kTurnPause = 300;
+constexpr double kTiltToPlace = 30;
 
 const QString kNoOpenGl =
     QStringLiteral("The 3D chart cannot be shown: OpenGL is not available on this display.");
@@ -387,6 +392,13 @@ bool ChartView::ensure3d() {
     m_frame3d->installEventFilter(this);
     m_container = QWidget::createWindowContainer(m_bars, m_frame3d);
     m_container->setFocusPolicy(Qt::StrongFocus);
+    m_place3d = new QTimer(this);
+    m_place3d->setSingleShot(true);
+    m_place3d->setInterval(kTurnPause);
+    connect(m_place3d, &QTimer::timeout, this, [this] {
+        m_placed3d = false;
+        apply3dView();
+    });
     m_stack->addWidget(m_frame3d);
     return true;
 }
@@ -452,6 +464,7 @@ void ChartView::draw3d() {
                      widest(seriesLabels),
                      !m_grid.valueTitle().isEmpty()};
         fitLabels3d();
+        m_placed3d = false;
     }
     apply3dView();
 }
@@ -472,12 +485,30 @@ View3d ChartView::view3d() const {
 
 void ChartView::apply3dView() {
     const View3d view = view3d();
-    const Framing3d framing = frame3d(view, m_shape3d, m_bars->activeTheme()->font().pointSizeF());
-    m_container->setGeometry(framing.window);
-    // The part beyond the view is not shown: it would cover what lies around the view.
-    m_bars->setMask(QRect(QPoint(0, -framing.window.y()), view.size));
+    const double points = m_bars->activeTheme()->font().pointSizeF();
+    const QRect window = window3d(view, m_shape3d, points);
+    if (m_container->geometry() != window) {
+        // A graph that turns would move its window on every step: it moves once the turning
+        // pauses, or the elevation has changed much, and meanwhile the zoom keeps the drawing
+        // inside the window it has.
+        const bool tilted = std::abs(view.elevation - m_placedElevation) >= kTiltToPlace;
+        if (m_placed3d && !tilted) {
+            m_place3d->start();
+        } else {
+            place3d(window);
+            m_placedElevation = view.elevation;
+        }
+    }
     m_bars->scene()->activeCamera()->setCameraPosition(
-        static_cast<float>(view.yaw), static_cast<float>(view.elevation), framing.zoom);
+        static_cast<float>(view.yaw), static_cast<float>(view.elevation),
+        zoom3d(view, m_shape3d, points, m_container->geometry()));
+}
+
+void ChartView::place3d(const QRect& window) {
+    m_placed3d = true;
+    m_container->setGeometry(window);
+    // The part beyond the view is not shown: it would cover what lies around the view.
+    m_bars->setMask(QRect(QPoint(0, -window.y()), m_frame3d->size()));
 }
 
 void ChartView::onBarSelected3d(const QPoint& position) {
@@ -506,6 +537,7 @@ bool ChartView::eventFilter(QObject* watched, QEvent* event) {
     // The graph is framed for the shape of its view.
     if (event->type() == QEvent::Resize && watched == m_frame3d) {
         fitLabels3d();
+        m_placed3d = false;
         apply3dView();
     }
     if (event->type() == QEvent::MouseButtonPress &&

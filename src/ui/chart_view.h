@@ -16,6 +16,7 @@
 
 class QLabel;
 class QStackedLayout;
+class QTimer;
 
 class QBarCategoryAxis;
 class QBarSeries;
@@ -74,6 +75,7 @@ private:
     bool ensure3d();
     void draw3d();
     void apply3dView();
+    void place3d(const QRect& window);
     void fitLabels3d();
     View3d view3d() const;
     bool mousePressed(QMouseEvent* event);
@@ -93,6 +95,9 @@ private:
     QWidget* m_frame3d = nullptr;
     QWidget* m_container = nullptr;
     Graph3dShape m_shape3d;
+    QTimer* m_place3d = nullptr;
+    bool m_placed3d = false;
+    double m_placedElevation = 0;
     Q3DBars* m_bars = nullptr;
     QBar3DSeries* m_series = nullptr;
     QLabel* m_unavailable = nullptr;
