@@ -56,7 +56,9 @@ double pointsForTextHeight(double height) {
 // Between a label and its axis, in text heights; the view's free border, in pixels.
 constexpr double kLabelGap = 0.4;
 constexpr double kBorder = 6;
+// Names seen along their axis still take this share of their length across it.
 constexpr double kSlant = 0.8;
+// The graph's window grows in steps of this many pixels, so that it seldom changes size.
 constexpr int kWindowStep = 48;
 // Labels shrink down to this text height, in pixels, before the graph drops below this zoom.
 constexpr double kSmallestText = 8;
@@ -129,6 +131,7 @@ double fittingZoom(QSize view, const Extent& graph, const Extent& fixed) {
 }  // namespace
 
 double labelPointSize(const View3d& view, const Graph3dShape& shape, int textPixels) {
+    if (view.size.isEmpty()) return kTextHeights.front().first;
     const Extent graph = graphExtent(view, shape, false);
     double text = textPixels;
     double zoom = 0;
@@ -142,6 +145,7 @@ double labelPointSize(const View3d& view, const Graph3dShape& shape, int textPix
 }
 
 QRect window3d(const View3d& view, const Graph3dShape& shape, double pointSize) {
+    if (view.size.isEmpty()) return {QPoint(), view.size};
     // Qt scales the graph to its window: the scale is found again once the height is known.
     const double height = view.size.height();
     QSize window = view.size;
@@ -170,6 +174,7 @@ QRect window3d(const View3d& view, const Graph3dShape& shape, double pointSize) 
 }
 
 float zoom3d(const View3d& view, const Graph3dShape& shape, double pointSize, const QRect& window) {
+    if (view.size.isEmpty() || window.isEmpty()) return 100;
     const View3d inWindow{window.size(), view.yaw, view.elevation};
     const Extent now = graphExtent(inWindow, shape, false) +
                        labelExtent(inWindow, shape, textAt100(window.size(), pointSize), false);

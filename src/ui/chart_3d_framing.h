@@ -7,7 +7,8 @@
 // empty side, by as much as centres the drawing. Moving or resizing that window costs a
 // frame's worth of work, so a turning graph keeps it and only the zoom follows the angles.
 //
-// The sizes below were measured on Qt Data Visualization 6.4 drawing without perspective.
+// The sizes it works with were measured on Qt Data Visualization 6.4 drawing without
+// perspective.
 
 #include <QRect>
 #include <QSize>
