@@ -86,6 +86,16 @@ bool ChartGrid::setData(const QString& text) {
     return true;
 }
 
+bool ChartGrid::clearData() {
+    if (!cursorInside()) return false;
+    QString& cell = m_cells[index(m_row, m_column)];
+    if (!cell.isEmpty()) {
+        cell.clear();
+        changed();
+    }
+    return true;
+}
+
 std::optional<QString> ChartGrid::rowLabel() const {
     if (m_row < 1 || m_row > m_rows) return std::nullopt;
     return m_rowLabels[static_cast<std::size_t>(m_row - 1)];
@@ -151,6 +161,12 @@ void ChartGrid::setView3d(float rotation, float elevation) {
     m_rotation = rotation;
     m_elevation = elevation;
     changed(false);
+}
+
+void ChartGrid::setValueTitle(const QString& title) {
+    if (title == m_valueTitle) return;
+    m_valueTitle = title;
+    changed();
 }
 
 void ChartGrid::setSeries1Color(int red, int green, int blue) {

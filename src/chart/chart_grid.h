@@ -32,10 +32,12 @@ public:
     bool setRow(int row);
     bool setColumn(int column);
 
-    // The current cell as text; a cell never written reads as empty text. Only a number is
-    // accepted, so that every cell the view draws has a value.
+    // The current cell as text; a cell that holds no value reads as empty text. Only a number
+    // is accepted, so that every cell the view draws as a bar has a value.
     std::optional<QString> data() const;
     bool setData(const QString& text);
+    // Leaves the current cell without a value: no bar is drawn for it.
+    bool clearData();
 
     std::optional<QString> rowLabel() const;
     bool setRowLabel(const QString& label);
@@ -61,6 +63,10 @@ public:
     // Fill colour of series 1 as 24-bit RGB, red in the low byte; nothing = the view's own.
     std::optional<std::uint32_t> series1Color() const { return m_series1Color; }
     void setSeries1Color(int red, int green, int blue);
+
+    // The title of the value axis; empty for none.
+    const QString& valueTitle() const { return m_valueTitle; }
+    void setValueTitle(const QString& title);
 
     // Display option of the secondary value axis; kept for callers, the view has no such axis.
     bool secondaryAxis() const { return m_secondaryAxis; }
@@ -90,6 +96,7 @@ private:
     float m_elevation = 0;
     std::optional<std::uint32_t> m_series1Color;
     bool m_secondaryAxis = false;
+    QString m_valueTitle;
     std::uint64_t m_contentRevision = 1;
 };
 

@@ -3,6 +3,9 @@
 #include <QCursor>
 #include <QEvent>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 #include <cmath>
 
 #include "app/application.h"
@@ -26,8 +29,10 @@ constexpr int kToolbarHeightTw = 420;
 constexpr int kChartLeftTw = 45;
 constexpr int kChartTopTw = 495;
 constexpr int kPlaceholderWidthTw = 2000;
+constexpr int kComboLeftTw = 90;
+constexpr int kComboWidthTw = 1815;
 
-const QString kSeriesNames[] = {
+const QStringList kSeriesNames = {
     QStringLiteral("Value"),         QStringLiteral("Value (%)"),
     QStringLiteral("Inverse Value"), QStringLiteral("Inverse Value (%)"),
     QStringLiteral("Square root"),   QStringLiteral("Square root (%)"),
@@ -35,6 +40,21 @@ const QString kSeriesNames[] = {
 
 // The point pop-up's separator between the unit of the largest entry and the bar's label.
 const QString kPercentSeparator = QString(QChar(0xFF65));
+
+const QString kNoValue = QStringLiteral(": no value");
+
+// The width at which a closed list shows each of the names whole.
+int widthShowingWhole(const QComboBox& combo, const QStringList& names) {
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    int text = 0;
+    for (const QString& name : names)
+        text = std::max(text, combo.fontMetrics().horizontalAdvance(name));
+    return combo.style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, combo.fontMetrics().height()),
+                           &combo)
+        .width();
+}
 
 }  // namespace
 
@@ -47,13 +67,16 @@ Chart1::Chart1(Application& app) : m_app(app) {
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(ui::toPixels(300), ui::toPixels(300)));
 
-    // Button 1 only holds the series list.
+    // Button 1 only holds the series list. The list is as wide as designed, or as its longest
+    // name needs in the font at hand, so that "Value (%)" and "Inverse Value (%)" differ.
     auto* placeholder = new QWidget(Toolbar1);
-    placeholder->setFixedSize(ui::toPixels(kPlaceholderWidthTw), ui::toPixels(390));
     Combo1 = new QComboBox(placeholder);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(QStringLiteral("Series"));
-    ui::setGeometryTw(Combo1, {90, 45, 1815, 300});
+    ui::setGeometryTw(Combo1, {kComboLeftTw, 45, kComboWidthTw, 300});
+    Combo1->setFixedWidth(std::max(Combo1->width(), widthShowingWhole(*Combo1, kSeriesNames)));
+    placeholder->setFixedSize(Combo1->width() + ui::toPixels(kPlaceholderWidthTw - kComboWidthTw),
+                              ui::toPixels(390));
     Buttons.assign(7, nullptr);
     Buttons[1] = Toolbar1->addWidget(placeholder);
 
@@ -65,8 +88,9 @@ Chart1::Chart1(Application& app) : m_app(app) {
     } buttons[] = {
         {2, ui::ChartIcon::Bars2D, "2D Chart", false},
         {3, ui::ChartIcon::Bars3D, "3D chart", false},
-        {4, ui::ChartIcon::Individual, "Logarithm Chart", true},
-        {5, ui::ChartIcon::Logarithm, "Individual Chart with Legend", true},
+        // Each tool tip names what its own button does.
+        {4, ui::ChartIcon::Individual, "Individual Chart with Legend", true},
+        {5, ui::ChartIcon::Logarithm, "Logarithm Chart", true},
         {6, ui::ChartIcon::Settings, "Chart setting", false},
     };
     for (const auto& b : buttons) {
@@ -153,7 +177,7 @@ void Chart1::Form_Load() {
         // Filling the list must not build; the selection below builds once.
         const QSignalBlocker quiet(Combo1);
         Combo1->clear();
-        for (const QString& name : kSeriesNames) Combo1->addItem(name);
+        Combo1->addItems(kSeriesNames);
         Combo1->setCurrentIndex(-1);
     }
     Combo1->setCurrentIndex(0);
@@ -260,8 +284,12 @@ void Chart1::Chart_mode(std::int16_t mode) {
 
 void Chart1::Combo1_Click() {
     const AppState& s = m_app.state();
-    intMaxRow = buildSeries(MSChart1->grid(), {s.ChartValues, s.ChartUnits, s.ChartCount,
-                                               Combo1->currentIndex(), modes()});
+    ChartGrid& grid = MSChart1->grid();
+    intMaxRow = buildSeries(
+        grid, {s.ChartValues, s.ChartUnits, s.ChartCount, Combo1->currentIndex(), modes()});
+    // Logarithms are not values: the axis says what it counts.
+    grid.setValueTitle(blnLogChart() ? QStringLiteral("log10 of ") + Combo1->currentText()
+                                     : QString());
 }
 
 void Chart1::MSChart1_PointSelected(int series, int dataPoint, int, int&) {
@@ -280,7 +308,10 @@ void Chart1::MSChart1_PointSelected(int series, int dataPoint, int, int&) {
         blnLogChart() ? number::writeScientific3(std::pow(10.0, number::readLenient(data))) : data;
 
     QString caption;
-    if (isPercentageSeries(Combo1->currentIndex())) {
+    if (data.isEmpty()) {
+        // A cell that could not be worked out has no bar and no number to tell.
+        caption = label + kNoValue;
+    } else if (isPercentageSeries(Combo1->currentIndex())) {
         const auto& units = m_app.state().ChartUnits;
         QString unit;
         if (intMaxRow >= 0 && static_cast<std::size_t>(intMaxRow) < units.size()) {

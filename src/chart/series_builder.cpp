@@ -86,8 +86,9 @@ private:
             m_grid.setRowCount(n());
         }
         for (int k = 1; k <= n(); ++k) {
-            select(k);
-            if (const auto t = text(k)) m_grid.setData(*t);
+            if (!select(k)) continue;
+            const auto t = text(k);
+            if (!t || !m_grid.setData(*t)) m_grid.clearData();
             if (const auto label = unitLabel(k)) {
                 if (individual()) {
                     m_grid.setColumnLabel(*label);
@@ -98,16 +99,20 @@ private:
         }
     }
 
-    void writeDouble(double v) {
-        m_grid.setData(number::writeDouble(m_in.modes.blnLogChart ? Log_value(v) : v));
-    }
-
-    void writeSingle(float c) {
-        if (m_in.modes.blnLogChart) {
-            m_grid.setData(number::writeDouble(Log_value(c)));
-        } else {
-            m_grid.setData(number::writeSingle(c));
+    // Writes v, or its logarithm on the logarithmic scale, into the selected cell; a value
+    // that cannot be drawn leaves the cell without one.
+    void write(std::optional<double> v, bool single) {
+        if (v && m_in.modes.blnLogChart) {
+            if (*v > 0) {
+                m_grid.setData(number::writeDouble(Log_value(*v)));
+                return;
+            }
+        } else if (v) {
+            m_grid.setData(single ? number::writeSingle(static_cast<float>(*v))
+                                  : number::writeDouble(*v));
+            return;
         }
+        m_grid.clearData();
     }
 
     void writeSeries() {
@@ -119,8 +124,7 @@ private:
             case kSeriesInverse:
             case kSeriesSquareRoot:
                 for (int k = 1; k <= n(); ++k) {
-                    select(k);
-                    if (const auto b = base(k)) writeDouble(*b);
+                    if (select(k)) write(base(k), false);
                 }
                 return;
             case kSeriesValuePercent:
@@ -133,28 +137,28 @@ private:
         }
     }
 
-    // Percentages of the largest value. `c` is shared by both passes and keeps its last value
-    // when a step fails; `m` stays unset until a value is found, and an unset `m` compares as 0.
+    // Percentages of the largest value, which starts as the first entry's value at full
+    // precision; until a value is found it is unset and compares as 0.
     void writePercentages() {
         std::optional<double> m;
-        float c = 0;
         if (const auto b = base(1)) m = *b;
         for (int k = 1; k <= n(); ++k) {
-            if (const auto b = base(k)) {
-                if (const auto s = number::toSingle(*b); s.ok()) c = s.value;
-            }
-            if (c > m.value_or(0)) {
-                m = c;
+            const auto b = base(k);
+            if (!b) continue;
+            const auto c = number::toSingle(*b);
+            if (c.ok() && c.value > m.value_or(0)) {
+                m = c.value;
                 m_intMaxRow = static_cast<std::int16_t>(k);
             }
         }
         for (int k = 1; k <= n(); ++k) {
+            if (!select(k)) continue;
+            std::optional<double> percent;
             const auto b = base(k);
             if (b && m && *m != 0) {
-                if (const auto s = number::toSingle(*b / *m * 100); s.ok()) c = s.value;
+                if (const auto c = number::toSingle(*b / *m * 100); c.ok()) percent = c.value;
             }
-            select(k);
-            writeSingle(c);
+            write(percent, true);
         }
     }
 

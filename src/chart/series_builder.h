@@ -2,10 +2,11 @@
 // The series builder of the chart window: reads the chart data a conversion window sent, lays
 // the chart grid out for the current layout and writes one of six series into it as text.
 //
-// Every step runs on its own: a step that cannot run (a value that is not a number, a division
-// by zero, the square root of a negative value, an entry beyond the data, a size the grid
-// refuses) is skipped and leaves what it would have changed as it was. That is why a
-// percentage entry whose value cannot be computed receives the percentage computed before it.
+// A cell whose value cannot be worked out (a text that is not a number or a box that is gone,
+// a division by zero, the square root of a negative value, the logarithm of a value that is not
+// positive, a percentage beyond single precision) is left without a value, so the chart draws
+// no bar for it rather than a number that belongs to something else. Grid operations that the
+// grid refuses are skipped and the build goes on.
 
 #include <QString>
 #include <cstdint>
@@ -48,7 +49,7 @@ struct SeriesInput {
     ChartModes modes;
 };
 
-// log10(v) for v > 0, else 0.
+// log10(v) for v > 0, else 0. The builder takes no logarithm of a value that is not positive.
 double Log_value(double v);
 
 // Builds the series into the grid; returns intMaxRow, the entry of the largest value of a

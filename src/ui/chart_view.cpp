@@ -1,5 +1,7 @@
 #include "ui/chart_view.h"
 
+#include <QtDataVisualization/qutils.h>
+
 #include <Q3DBars>
 #include <Q3DCamera>
 #include <Q3DScene>
@@ -13,15 +15,15 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
-#include <QGuiApplication>
 #include <QOpenGLContext>
-#include <QtDataVisualization/qutils.h>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QValue3DAxis>
 #include <QValueAxis>
 #include <algorithm>
@@ -29,6 +31,9 @@
 #include <cfloat>
 #include <cmath>
 
+#include "chart/series_palette.h"
+#include "chart/value_axis.h"
+#include "ui/chart_3d_framing.h"
 #include "ui/chart_legend.h"
 #include "ui/dialogs.h"
 #include "ui/twips.h"
@@ -36,17 +41,26 @@
 namespace zephal::ui {
 namespace {
 
-// Colours of the series that the window does not colour itself: distinct at a glance and
-// readable on a light background.
-const std::array<QColor, 10> kPalette = {
-    QColor(0x2f, 0x7e, 0xd8), QColor(0xe4, 0x57, 0x2e), QColor(0x29, 0xa3, 0x6a),
-    QColor(0xf3, 0xa7, 0x12), QColor(0x7b, 0x5e, 0xa7), QColor(0x17, 0xa2, 0xb8),
-    QColor(0x9c, 0x2d, 0x2d), QColor(0x8e, 0x6c, 0x3a), QColor(0xd3, 0x5f, 0xb7),
-    QColor(0x5d, 0x6d, 0x7e),
-};
+// Below this a turned unit name would no longer read; a crowd of names that small overlaps.
+constexpr int kSmallestLabelPixels = 7;
+// Pixels kept free between two unit names; a line of text is about this many times its font's
+// pixel size high.
+constexpr qreal kLabelGap = 3;
+constexpr qreal kLineSpacing = 1.2;
 
-// Close enough for the bars to fill the view at the usual angles without clipping their tops.
-constexpr float kCameraZoom = 110;
+// Series 1 where the window has not coloured it: a mid blue.
+constexpr std::uint32_t kFirstColor = 0xD87E2F;
+
+// The 3D graph's labels: dark text about as high as the 2D chart's; bars a little apart, and
+// as wide as one of three where there are fewer.
+const QColor kLabelText(0x20, 0x20, 0x20);
+constexpr int kLabelPixels3d = 15;
+constexpr float kBarSpacing = 0.4f;
+constexpr float kFewBars = 3 * (1 + kBarSpacing);
+// A turning graph has paused when its angles stay this long, in milliseconds; it is framed
+// anew at once when its elevation has changed by this many degrees.
+constexpr int kTurnPause = 300;
+constexpr double kTiltToPlace = 30;
 
 const QString kNoOpenGl =
     QStringLiteral("The 3D chart cannot be shown: OpenGL is not available on this display.");
@@ -95,28 +109,6 @@ float cameraElevation(float elevation) {
     if (e <= 180) return 180 - e;
     if (e <= 270) return e - 180;
     return 360 - e;
-}
-
-// A value range that ends on round numbers, and the number of steps between them, so that the
-// 3D axis reads 0, 5, 10 ... rather than 0, 4.6, 9.2 ...
-struct AxisRange {
-    double low, high;
-    int segments;
-};
-
-AxisRange niceRange(double low, double high) {
-    if (!(high > low)) high = low + 1;
-    const double rough = (high - low) / 5;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
-    const double residual = rough / magnitude;
-    const double step = magnitude * (residual <= 1   ? 1
-                                     : residual <= 2 ? 2
-                                     : residual <= 5 ? 5
-                                                     : 10);
-    const double niceLow = std::floor(low / step) * step;
-    const double niceHigh = std::ceil(high / step) * step;
-    return {niceLow, niceHigh,
-            std::max(1, static_cast<int>(std::lround((niceHigh - niceLow) / step)))};
 }
 
 int buttonNumber(Qt::MouseButton button) {
@@ -178,12 +170,22 @@ ChartView::ChartView(QWidget* parent, std::function<bool()> openGlAvailable)
     m_chart->addSeries(m_barSeries);
     m_categoryAxis = new QBarCategoryAxis;
     m_categoryAxis->setGridLineVisible(false);
+    // Qt Charts would cut a name to "…" well before it meets its neighbour; the names are
+    // fitted here instead.
+    m_categoryAxis->setTruncateLabels(false);
     m_chart->addAxis(m_categoryAxis, Qt::AlignBottom);
     m_barSeries->attachAxis(m_categoryAxis);
+    m_labelFont = m_categoryAxis->labelsFont();
     m_valueAxis = new QValueAxis;
     m_valueAxis->setLabelFormat(QStringLiteral("%g"));
+    QFont title = m_valueAxis->titleFont();
+    title.setBold(false);
+    m_valueAxis->setTitleFont(title);
     m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
     m_barSeries->attachAxis(m_valueAxis);
+    // The room of each unit name follows the plot's width.
+    connect(m_chart, &QChart::plotAreaChanged, this, &ChartView::fitCategoryLabels);
+
     draw2d();
 }
 
@@ -192,18 +194,23 @@ QWidget* ChartView::currentView() const {
 }
 
 QColor ChartView::seriesColor(int series) const {
-    if (series == 1 && m_grid.series1Color()) return toQColor(*m_grid.series1Color());
-    // Past the palette the colours come again, lighter, then darker, so that up to 30 series
-    // stay apart in the legend.
-    const auto i = static_cast<std::size_t>(std::max(series - 1, 0));
-    const QColor base = kPalette[i % kPalette.size()];
-    switch (i / kPalette.size() % 3) {
-        case 1:
-            return base.lighter(145);
-        case 2:
-            return base.darker(150);
-        default:
-            return base;
+    const bool drawn = m_paletteFirst == firstColor() && series >= 1 &&
+                       series <= static_cast<int>(m_palette.size());
+    if (drawn) return m_palette[static_cast<std::size_t>(series - 1)];
+    return toQColor(seriesPalette(firstColor(), std::max(series, 1)).back());
+}
+
+std::uint32_t ChartView::firstColor() const {
+    return m_grid.series1Color().value_or(kFirstColor);
+}
+
+void ChartView::updatePalette() {
+    const int count = std::max(m_grid.columnCount(), 1);
+    if (static_cast<int>(m_palette.size()) == count && m_paletteFirst == firstColor()) return;
+    m_paletteFirst = firstColor();
+    m_palette.clear();
+    for (const std::uint32_t rgb : seriesPalette(m_paletteFirst, count)) {
+        m_palette.push_back(toQColor(rgb));
     }
 }
 
@@ -221,6 +228,7 @@ void ChartView::flush() {
 
 void ChartView::redraw() {
     ++m_redraws;
+    updatePalette();
     m_legend->setVisible(m_grid.legend());
     if (m_drawnLegend != m_grid.contentRevision()) {
         m_drawnLegend = m_grid.contentRevision();
@@ -233,7 +241,7 @@ void ChartView::redraw() {
     if (m_grid.chartType() == kChartType3D) {
         if (ensure3d()) {
             draw3d();
-            m_stack->setCurrentWidget(m_container);
+            m_stack->setCurrentWidget(m_frame3d);
         } else {
             m_stack->setCurrentWidget(m_unavailable);
         }
@@ -277,6 +285,7 @@ void ChartView::draw2d() {
         const bool append = set->count() == 0;
         QList<qreal> values;
         for (int r = 1; r <= rows; ++r) {
+            // A cell without a value has no bar: it stands at 0.
             const double v = m_grid.value(r, c).value_or(0);
             low = std::min(low, v);
             high = std::max(high, v);
@@ -289,14 +298,49 @@ void ChartView::draw2d() {
         if (append && !values.isEmpty()) set->append(values);
     }
 
+    // Qt Charts reads axis texts as rich text; unit names are plain text.
     QStringList categories;
-    for (int r = 1; r <= rows; ++r) categories << m_grid.rowLabelAt(r);
+    for (int r = 1; r <= rows; ++r) categories << m_grid.rowLabelAt(r).toHtmlEscaped();
     categories = distinctLabels(categories);
-    if (m_categoryAxis->categories() != categories) m_categoryAxis->setCategories(categories);
+    if (m_categoryAxis->categories() != categories) {
+        // Given no names, the axis keeps showing its last ones: they are hidden.
+        if (categories.isEmpty()) {
+            m_categoryAxis->clear();
+        } else {
+            m_categoryAxis->setCategories(categories);
+        }
+        m_categoryAxis->setLabelsVisible(!categories.isEmpty());
+    }
+    fitCategoryLabels();
 
-    const AxisRange range = niceRange(low, high);
+    const ValueAxisRange range = valueAxisRange(low, high, DBL_MAX);
     m_valueAxis->setRange(range.low, range.high);
     m_valueAxis->setTickCount(range.segments + 1);
+    m_valueAxis->setTitleText(m_grid.valueTitle().toHtmlEscaped());
+    m_valueAxis->setTitleVisible(!m_grid.valueTitle().isEmpty());
+}
+
+// Unit names side by side while each fits its bar's room; turned upright when one does not,
+// and smaller when even their height does not fit, so that every name reads whole.
+void ChartView::fitCategoryLabels() {
+    const int rows = m_grid.rowCount();
+    if (rows == 0) return;
+    const qreal plotWidth =
+        m_chart->plotArea().width() > 0 ? m_chart->plotArea().width() : m_chartView->width() * 0.85;
+    const qreal room = plotWidth / rows - kLabelGap;
+    QFont font = m_labelFont;
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (int r = 1; r <= rows; ++r) {
+        widest = std::max(widest, metrics.horizontalAdvance(m_grid.rowLabelAt(r)));
+    }
+    const bool level = widest <= room;
+    if (!level && metrics.height() > room) {
+        font.setPixelSize(std::max(kSmallestLabelPixels, static_cast<int>(room / kLineSpacing)));
+    }
+    if (m_categoryAxis->labelsFont() != font) m_categoryAxis->setLabelsFont(font);
+    const int angle = level ? 0 : -90;
+    if (m_categoryAxis->labelsAngle() != angle) m_categoryAxis->setLabelsAngle(angle);
 }
 
 bool ChartView::ensure3d() {
@@ -320,11 +364,17 @@ bool ChartView::ensure3d() {
     m_bars->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
     m_bars->setSelectionMode(QAbstract3DGraph::SelectionItem);
     m_bars->activeTheme()->setType(Q3DTheme::ThemeQt);
-    // Label sizes count in scene units here, not in points on the screen.
-    QFont labels = font();
-    labels.setPointSizeF(30);
-    m_bars->activeTheme()->setFont(labels);
+    // Labels dark on white, of one size front and back, and turned to face the reader.
+    m_bars->setOrthoProjection(true);
     m_bars->activeTheme()->setLabelBackgroundEnabled(false);
+    m_bars->activeTheme()->setLabelBorderEnabled(false);
+    m_bars->activeTheme()->setLabelTextColor(kLabelText);
+    for (QAbstract3DAxis* axis : {static_cast<QAbstract3DAxis*>(m_bars->valueAxis()),
+                                  static_cast<QAbstract3DAxis*>(m_bars->rowAxis()),
+                                  static_cast<QAbstract3DAxis*>(m_bars->columnAxis())}) {
+        axis->setLabelAutoRotation(90);
+        axis->setTitleFixed(false);
+    }
     m_bars->setBarThickness(1.0f);
     m_bars->setBarSpacing(QSizeF(0.4, 0.4));
     m_bars->valueAxis()->setLabelFormat(QStringLiteral("%g"));
@@ -336,9 +386,20 @@ bool ChartView::ensure3d() {
     m_bars->addSeries(m_series);
     connect(m_series, &QBar3DSeries::selectedBarChanged, this, &ChartView::onBarSelected3d);
 
-    m_container = QWidget::createWindowContainer(m_bars);
+    // The graph's window sits in a frame of the view's size and moves up or down in it to
+    // centre the drawing; what moves out of the frame is empty.
+    m_frame3d = new QWidget;
+    m_frame3d->installEventFilter(this);
+    m_container = QWidget::createWindowContainer(m_bars, m_frame3d);
     m_container->setFocusPolicy(Qt::StrongFocus);
-    m_stack->addWidget(m_container);
+    m_place3d = new QTimer(this);
+    m_place3d->setSingleShot(true);
+    m_place3d->setInterval(kTurnPause);
+    connect(m_place3d, &QTimer::timeout, this, [this] {
+        m_placed3d = false;
+        apply3dView();
+    });
+    m_stack->addWidget(m_frame3d);
     return true;
 }
 
@@ -363,25 +424,91 @@ void ChartView::draw3d() {
                 (*row)[r - 1].setValue(static_cast<float>(v));
             }
             array->append(row);
-            seriesLabels << m_grid.columnLabelAt(c);
+            // With a legend the series are named there: their names would crowd the depth.
+            seriesLabels << (m_grid.legend() ? QString() : m_grid.columnLabelAt(c));
             colors << seriesColor(c);
         }
         for (int r = 1; r <= rows; ++r) categoryLabels << m_grid.rowLabelAt(r);
         m_series->dataProxy()->resetArray(array, seriesLabels, categoryLabels);
         m_series->setRowColors(colors);
         m_series->setBaseColor(seriesColor(1));
-        const AxisRange range = niceRange(low, high);
-        m_bars->valueAxis()->setRange(static_cast<float>(range.low),
-                                      static_cast<float>(range.high));
-        m_bars->valueAxis()->setSegmentCount(range.segments);
+        const ValueAxisRange range = valueAxisRange(low, high, FLT_MAX);
+        QValue3DAxis* axis = m_bars->valueAxis();
+        axis->setRange(static_cast<float>(range.low), static_cast<float>(range.high));
+        axis->setSegmentCount(range.segments);
+        axis->setTitle(m_grid.valueTitle());
+        axis->setTitleVisible(!m_grid.valueTitle().isEmpty());
+        // A lone bar or two would fill the floor: they keep the width they have among many.
+        const float spacing = std::max(kBarSpacing, kFewBars / std::max(rows, columns) - 1.0f);
+        m_bars->setBarSpacing(QSizeF(spacing, spacing));
+
+        // The value labels as the axis writes them (its format is "%g"), to measure their room.
+        QStringList values;
+        for (int k = 0; k <= range.segments; ++k) {
+            values << QString::asprintf("%g",
+                                        range.low + (range.high - range.low) * k / range.segments);
+        }
+        const QFontMetricsF metrics(m_bars->activeTheme()->font());
+        const auto widest = [&metrics](const QStringList& labels) {
+            qreal width = 0;
+            for (const QString& label : labels)
+                width = std::max(width, metrics.horizontalAdvance(label));
+            return width / metrics.height();
+        };
+        m_shape3d = {columns,
+                     rows,
+                     range.high / (range.high - range.low),
+                     -range.low / (range.high - range.low),
+                     widest(values),
+                     widest(categoryLabels),
+                     widest(seriesLabels),
+                     !m_grid.valueTitle().isEmpty()};
+        fitLabels3d();
+        m_placed3d = false;
     }
     apply3dView();
 }
 
+// Label text about as high as the 2D chart's, whatever the size of the view and the graph.
+void ChartView::fitLabels3d() {
+    const double points = std::round(2 * labelPointSize(view3d(), m_shape3d, kLabelPixels3d)) / 2;
+    QFont font = m_bars->activeTheme()->font();
+    if (font.pointSizeF() == points) return;
+    font.setPointSizeF(points);
+    m_bars->activeTheme()->setFont(font);
+}
+
+View3d ChartView::view3d() const {
+    return {m_frame3d->size(), cameraRotation(m_grid.rotation()),
+            cameraElevation(m_grid.elevation())};
+}
+
 void ChartView::apply3dView() {
-    Q3DCamera* camera = m_bars->scene()->activeCamera();
-    camera->setCameraPosition(cameraRotation(m_grid.rotation()),
-                              cameraElevation(m_grid.elevation()), kCameraZoom);
+    const View3d view = view3d();
+    const double points = m_bars->activeTheme()->font().pointSizeF();
+    const QRect window = window3d(view, m_shape3d, points);
+    if (m_container->geometry() != window) {
+        // A graph that turns would move its window on every step: it moves once the turning
+        // pauses, or the elevation has changed much, and meanwhile the zoom keeps the drawing
+        // inside the window it has.
+        const bool tilted = std::abs(view.elevation - m_placedElevation) >= kTiltToPlace;
+        if (m_placed3d && !tilted) {
+            m_place3d->start();
+        } else {
+            place3d(window);
+            m_placedElevation = view.elevation;
+        }
+    }
+    m_bars->scene()->activeCamera()->setCameraPosition(
+        static_cast<float>(view.yaw), static_cast<float>(view.elevation),
+        zoom3d(view, m_shape3d, points, m_container->geometry()));
+}
+
+void ChartView::place3d(const QRect& window) {
+    m_placed3d = true;
+    m_container->setGeometry(window);
+    // The part beyond the view is not shown: it would cover what lies around the view.
+    m_bars->setMask(QRect(QPoint(0, -window.y()), m_frame3d->size()));
 }
 
 void ChartView::onBarSelected3d(const QPoint& position) {
@@ -407,6 +534,12 @@ bool ChartView::mousePressed(QMouseEvent* event) {
 }
 
 bool ChartView::eventFilter(QObject* watched, QEvent* event) {
+    // The graph is framed for the shape of its view.
+    if (event->type() == QEvent::Resize && watched == m_frame3d) {
+        fitLabels3d();
+        m_placed3d = false;
+        apply3dView();
+    }
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == m_chartView->viewport() || (m_bars && watched == m_bars))) {
         const bool consumed = mousePressed(static_cast<QMouseEvent*>(event));

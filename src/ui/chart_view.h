@@ -6,13 +6,17 @@
 // Every change of the grid asks for a redraw, and the redraw runs once control is back in the
 // event loop, so a handler that writes a whole series draws it once.
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "chart/chart_grid.h"
+#include "ui/chart_3d_framing.h"
 
 class QLabel;
 class QStackedLayout;
+class QTimer;
 
 class QBarCategoryAxis;
 class QBarSeries;
@@ -71,7 +75,13 @@ private:
     bool ensure3d();
     void draw3d();
     void apply3dView();
+    void place3d(const QRect& window);
+    void fitLabels3d();
+    View3d view3d() const;
     bool mousePressed(QMouseEvent* event);
+    std::uint32_t firstColor() const;
+    void updatePalette();
+    void fitCategoryLabels();
     void onBarSelected3d(const QPoint& position);
 
     ChartGrid m_grid;
@@ -82,7 +92,12 @@ private:
     QBarSeries* m_barSeries = nullptr;
     QBarCategoryAxis* m_categoryAxis = nullptr;
     QValueAxis* m_valueAxis = nullptr;
+    QWidget* m_frame3d = nullptr;
     QWidget* m_container = nullptr;
+    Graph3dShape m_shape3d;
+    QTimer* m_place3d = nullptr;
+    bool m_placed3d = false;
+    double m_placedElevation = 0;
     Q3DBars* m_bars = nullptr;
     QBar3DSeries* m_series = nullptr;
     QLabel* m_unavailable = nullptr;
@@ -91,6 +106,9 @@ private:
     bool m_pending = false;
     int m_redraws = 0;
     int m_lastButton = 0;
+    QFont m_labelFont;
+    std::vector<QColor> m_palette;
+    std::uint32_t m_paletteFirst = 0;
     // Grid content last drawn by each view; a change of the angles alone keeps the bars.
     std::uint64_t m_drawn2d = 0;
     std::uint64_t m_drawn3d = 0;

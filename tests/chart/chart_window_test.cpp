@@ -8,6 +8,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include "app/application.h"
@@ -95,11 +97,24 @@ TEST_F(ChartWindowTest, FirstLoad) {
     EXPECT_FALSE(c.Timer1->isActive());
     EXPECT_EQ(column1(), QStringList({"2", "8", "4"}));
 
-    // Tool tips 4 and 5 name each other's action.
+    // Each button's tool tip and accessible name say what that button does.
     QStringList tips;
-    for (int i = 2; i <= 6; ++i) tips << c.Buttons[static_cast<std::size_t>(i)]->toolTip();
-    EXPECT_EQ(tips, QStringList({"2D Chart", "3D chart", "Logarithm Chart",
-                                 "Individual Chart with Legend", "Chart setting"}));
+    for (int i = 2; i <= 6; ++i) {
+        tips << c.Buttons[static_cast<std::size_t>(i)]->toolTip();
+        EXPECT_EQ(c.Buttons[static_cast<std::size_t>(i)]->text(), tips.back());
+    }
+    EXPECT_EQ(tips, QStringList({"2D Chart", "3D chart", "Individual Chart with Legend",
+                                 "Logarithm Chart", "Chart setting"}));
+    // The closed series list shows every name whole, and the toolbar still holds every button.
+    QStyleOptionComboBox option;
+    option.initFrom(c.Combo1);
+    const int field =
+        c.Combo1->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c.Combo1)
+            .width();
+    for (const QString& name : names)
+        EXPECT_LE(c.Combo1->fontMetrics().horizontalAdvance(name), field);
+    EXPECT_LE(c.Toolbar1->widgetForAction(c.Buttons[6])->geometry().right(), c.width());
     EXPECT_EQ(c.m10[0]->text(), "m10");
     QStringList rotation;
     for (QAction* item : c.m20) rotation << item->text() + (item->isChecked() ? "*" : "");
@@ -132,6 +147,7 @@ TEST_F(ChartWindowTest, ButtonFourSwitchesTheIndividualLayoutAndBack) {
     EXPECT_TRUE(c.Buttons[5]->isChecked());
     EXPECT_EQ(column1(),
               QStringList({"0.778151250383644", "0.903089986991943", "0.602059991327962"}));
+    EXPECT_EQ(grid().valueTitle(), "log10 of Value");
 }
 
 TEST_F(ChartWindowTest, ModesTwoThreeAndSix) {
@@ -164,8 +180,9 @@ TEST_F(ChartWindowTest, PointPopUpText) {
         {0, false, {"1234.5", "2"}, {"mm", "m"}, 1, "1234.5 mm"},
         {1, false, {"2", "8", "4"}, {"N", "kN", "mN"}, 1, QString::fromUtf8("25% kN･N")},
         {0, true, {"3", "1000", "0"}, {"a", "mm", "c"}, 2, "1.000e+03 mm"},
-        // A value that is not positive has logarithm 0, which reads back as 1.
-        {0, true, {"-5", "7"}, {"mm", "m"}, 1, "1.000e+00 mm"},
+        // A cell without a value says so, with its unit.
+        {0, true, {"-5", "7"}, {"mm", "m"}, 1, "mm: no value"},
+        {3, false, {"0", "4"}, {"N", "kN"}, 1, "N: no value"},
         {2, true, {"0.001"}, {"km"}, 1, "1.000e+03 km"},
         {3, true, {"2", "8", "4"}, {"N", "kN", "mN"}, 3, QString::fromUtf8("5.000e+01% N･mN")},
     };
@@ -260,10 +277,12 @@ TEST_F(ChartWindowTest, EachBuildReadsTheBoxesAsTheyAreNow) {
     EXPECT_EQ(column1(), QStringList({"12.5", "50", "100"}));
     EXPECT_EQ(c.intMaxRow, 3);
 
-    // The sending window closed: its entries fail and the cells stay; nothing breaks.
+    // The sending window closed: no series and no layout shows a number any more.
     boxes.assign(3, std::nullopt);
     c.Combo1->setCurrentIndex(0);
-    EXPECT_EQ(column1(), QStringList({"12.5", "50", "100"}));
+    EXPECT_EQ(column1(), QStringList({"", "", ""}));
+    c.Toolbar1_ButtonClick(4);
+    for (int k = 1; k <= 3; ++k) EXPECT_FALSE(grid().value(1, k)) << k;
     c.showModeless();
     c.MSChart1->flush();
     EXPECT_TRUE(c.isVisible());

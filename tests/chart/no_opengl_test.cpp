@@ -2,10 +2,11 @@
 // screen started without the GLX extension (and once on the ordinary one). Switching to 3D must
 // show the one-line note in the chart's place, every chart action must go on working, and
 // nothing may crash.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QProcessEnvironment>
-#include <gtest/gtest.h>
 
 #include "app/application.h"
 #include "chart/chart_window.h"
@@ -26,7 +27,9 @@ TEST(WithoutOpenGl, ThreeDShowsTheNoteAndNothingBreaks) {
     s.ChartValues.resize(3);
     s.ChartUnits.resize(3);
     for (int k = 1; k <= 2; ++k) {
-        s.ChartValues[std::size_t(k)] = [k]() -> std::optional<QString> { return QString::number(k * 10); };
+        s.ChartValues[std::size_t(k)] = [k]() -> std::optional<QString> {
+            return QString::number(k * 10);
+        };
         s.ChartUnits[std::size_t(k)] = QStringLiteral("u%1").arg(k);
     }
     s.ChartCount = 2;
@@ -43,8 +46,9 @@ TEST(WithoutOpenGl, ThreeDShowsTheNoteAndNothingBreaks) {
         EXPECT_FALSE(chart.MSChart1->unavailable3d()->text().isEmpty());
         EXPECT_EQ(chart.MSChart1->bars3d(), nullptr);
     } else {
-        EXPECT_TRUE(chart.MSChart1->bars3d() != nullptr ||
-                    (chart.MSChart1->unavailable3d() && chart.MSChart1->unavailable3d()->isVisible()));
+        EXPECT_TRUE(
+            chart.MSChart1->bars3d() != nullptr ||
+            (chart.MSChart1->unavailable3d() && chart.MSChart1->unavailable3d()->isVisible()));
     }
     for (int index = 4; index <= 6; ++index) chart.Toolbar1_ButtonClick(index);
     for (int item = 0; item < 4; ++item) chart.m20_Click(item);

@@ -102,9 +102,10 @@ TEST(SeriesBuilder, LargestValueAndLogarithms) {
     ChartGrid grid;
     // Of equal largest values the first wins.
     EXPECT_EQ(ChartData({"5", "9", "9"}).build(grid, kSeriesValuePercent), 2);
-    // log10 of 1000 computes as 2.9999999999999996 and reads 3 at 15 digits.
-    ChartData({"1000", "1", "-5"}).build(grid, kSeriesValue, {false, true});
-    EXPECT_EQ(cells(grid), QStringList({"3", "0", "0"}));
+    // log10 of 1000 computes as 2.9999999999999996 and reads 3 at 15 digits; a value that is
+    // not positive has no logarithm to draw.
+    ChartData({"1000", "1", "-5", "0"}).build(grid, kSeriesValue, {false, true});
+    EXPECT_EQ(cells(grid), QStringList({"3", "0", "", ""}));
     // One positive value is 100 % of itself in every percentage series.
     for (int position : {kSeriesValuePercent, kSeriesInversePercent, kSeriesSquareRootPercent}) {
         EXPECT_EQ(ChartData({"0.3048"}).build(grid, position), 1);
@@ -112,29 +113,38 @@ TEST(SeriesBuilder, LargestValueAndLogarithms) {
     }
 }
 
-TEST(SeriesBuilder, StepsThatCannotRunAreSkipped) {
+// A cell that cannot be worked out holds no value, in either layout and on either scale: never
+// the raw value, the percentage before it or anything the grid held before.
+TEST(SeriesBuilder, CellsThatCannotBeWorkedOutHoldNoValue) {
     const struct {
         QStringList values;
         int position;
+        bool log;
         QStringList cells;
         int maxRow;
     } cases[] = {
-        // No inverse of 0 and no square root of a negative value: the raw text stays.
-        {{"0", "4"}, kSeriesInverse, {"0", "0.25"}, 1},
-        {{"-4", "9"}, kSeriesSquareRoot, {"-4", "3"}, 1},
-        // A percentage that cannot be computed takes the one before it; entry 1 takes the last
-        // value of the first pass (0.25 here).
-        {{"2", "abc", "8"}, kSeriesValuePercent, {"25", "25", "100"}, 3},
-        {{"0", "2", "4"}, kSeriesInversePercent, {"0.25", "100", "50"}, 2},
-        // No maximum at all: every division fails and every entry gets the stale 0.
-        {{"0", "0"}, kSeriesInversePercent, {"0", "0"}, 1},
-        {{"-1", "-4"}, kSeriesSquareRootPercent, {"0", "0"}, 1},
+        {{"0", "4"}, kSeriesInverse, false, {"", "0.25"}, 1},
+        {{"-4", "9"}, kSeriesSquareRoot, false, {"", "3"}, 1},
+        {{"2", "abc", "", "8"}, kSeriesValue, false, {"2", "", "", "8"}, 1},
+        {{"2", "abc", "8"}, kSeriesValuePercent, false, {"25", "", "100"}, 3},
+        {{"0", "2", "4"}, kSeriesInversePercent, false, {"", "100", "50"}, 2},
+        {{"0", "0"}, kSeriesInversePercent, false, {"", ""}, 1},
+        {{"0", "0"}, kSeriesValuePercent, false, {"", ""}, 1},
+        {{"-1", "-4"}, kSeriesSquareRootPercent, false, {"", ""}, 1},
+        // A quotient beyond single precision.
+        {{"-1E-30", "-1E+30"}, kSeriesValuePercent, false, {"100", ""}, 1},
+        {{"0", "-3"}, kSeriesSquareRoot, true, {"", ""}, 1},
+        {{"-2", "8"}, kSeriesValuePercent, true, {"", "2"}, 2},
     };
     for (const auto& c : cases) {
         ChartData data(c.values);
-        ChartGrid grid;
-        EXPECT_EQ(data.build(grid, c.position), c.maxRow) << c.values.join(' ').toStdString();
-        EXPECT_EQ(cells(grid), c.cells) << c.values.join(' ').toStdString();
+        for (const bool individual : {false, true}) {
+            ChartGrid grid;
+            ChartData({"7", "7", "7", "7"}).build(grid, kSeriesValue, {individual, false});
+            EXPECT_EQ(data.build(grid, c.position, {individual, c.log}), c.maxRow)
+                << c.values.join(' ').toStdString();
+            EXPECT_EQ(cells(grid), c.cells) << c.values.join(' ').toStdString() << individual;
+        }
     }
 }
 
@@ -146,14 +156,14 @@ TEST(SeriesBuilder, ReadsTheBoxesAtEveryBuildAndSurvivesClosedOnes) {
     data.box(2) = QStringLiteral("16");
     data.build(grid, kSeriesValue);
     EXPECT_EQ(cells(grid), QStringList({"2", "16", "4"}));
-    // The window of the boxes closed: the cells keep what they held, labels are still written.
+    // The boxes are gone: their cells hold no value in any series, the labels stay.
     data.box(1) = std::nullopt;
     data.box(3) = std::nullopt;
     data.build(grid, kSeriesInverse);
-    EXPECT_EQ(cells(grid), QStringList({"2", "0.0625", "4"}));
-    // Entry 1 fails before any maximum is found and takes the last value of the first pass.
+    EXPECT_EQ(cells(grid), QStringList({"", "0.0625", ""}));
     EXPECT_EQ(data.build(grid, kSeriesValuePercent), 2);
-    EXPECT_EQ(cells(grid), QStringList({"16", "100", "100"}));
+    EXPECT_EQ(cells(grid), QStringList({"", "100", ""}));
+    EXPECT_EQ(grid.rowLabelAt(3), "u3");
 }
 
 TEST(SeriesBuilder, NoEntriesEmptiesTheGrid) {

@@ -5,8 +5,8 @@ types a value, reads every row, switches the unit, ticks and unticks rows, draws
 2D and 3D, copies the results and reads the clipboard back, opens another data file through
 the open-file dialog, and closes the main window, after which the program must have ended.
 On the way, a value with its unit is found from the main window's find field.
-With --pictures, the main window, the conversion window, the 3D chart and the find field with
-its matches are saved there as PNG files (the pictures of the README come from here).
+With --pictures, the main window, the conversion window, the chart in 3D and 2D and the find
+field with its matches are saved there as PNG files (the pictures of the README come from here).
 Run it through run_under_xvfb.sh, which gives it a screen and buses of its own.
 """
 
@@ -166,18 +166,18 @@ def chart_2d_3d(program, chart, pictures, scratch):
     wait_for("the 3D chart to draw", lambda: distinct_colours(
         screenshot(CHART, os.path.join(scratch, "chart-3d.png"))) > 100)
     # The shipped lengths span ten decades: on a logarithmic scale every bar can be seen.
-    # The button with this tool tip switches the log scale. It is clicked with the mouse: the
-    # toolkit's accessible "Toggle" of a toolbar button only changes how the button looks.
-    log_button = find(chart, name="Individual Chart with Legend")
+    # The button is clicked with the mouse: the toolkit's accessible "Toggle" of a toolbar
+    # button only changes how the button looks.
+    log_button = find(chart, name="Logarithm Chart")
     click(log_button)
     wait_for("the logarithmic scale switched on", lambda: checked(log_button))
     time.sleep(1.0)  # a turn of the view, for a picture that shows depth
     shot = screenshot(CHART, os.path.join(pictures or scratch, "chart-3d.png"))
     expect(distinct_colours(shot) > 100, "the 3D chart draws bars, not an empty view")
+    action(find(chart, name="2D Chart"), "Press")
+    steady_picture(CHART, os.path.join(pictures or scratch, "chart-2d.png"))
     click(log_button)
     wait_for("the logarithmic scale switched off", lambda: not checked(log_button))
-    action(find(chart, name="2D Chart"), "Press")
-    steady_picture(CHART, os.path.join(scratch, "chart-2d.png"))
     expect(program.alive(), "the program still runs after the 3D chart")
 
 

@@ -11,11 +11,17 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTextDocument>
+#include <QValue3DAxis>
 #include <QValueAxis>
 
+#include "chart/series_palette.h"
 #include "ui/chart_legend.h"
+#include "ui/dialogs.h"
 
 namespace zephal::ui {
 namespace {
@@ -39,11 +45,25 @@ void fill(ChartGrid& grid) {
     grid.setColumnLabel("second");
 }
 
+// The texts the 2D chart shows, each with the rectangle its letters take.
+std::vector<std::pair<QString, QRectF>> shownTexts(QChart* chart) {
+    std::vector<std::pair<QString, QRectF>> out;
+    for (QGraphicsItem* item : chart->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty()) continue;
+        const qreal margin = text->document()->documentMargin();
+        out.emplace_back(text->toPlainText(), text->mapRectToScene(text->boundingRect().adjusted(
+                                                  margin, margin, -margin, -margin)));
+    }
+    return out;
+}
+
 TEST(ChartView, DrawsTheGridInTwoD) {
     ChartView view;
     fill(view.grid());
     view.grid().setSeries1Color(255, 0, 0);
     view.grid().setLegend(true);
+    view.grid().setValueTitle("log10 of Value");
     view.flush();
 
     QChart* chart = view.chart2d();
@@ -54,7 +74,9 @@ TEST(ChartView, DrawsTheGridInTwoD) {
     EXPECT_EQ(series->barSets()[1]->at(2), 6);
     EXPECT_EQ(series->barSets()[0]->at(1), -3);
     EXPECT_EQ(series->barSets()[0]->color(), QColor(255, 0, 0));
-    EXPECT_NE(series->barSets()[1]->color(), QColor(255, 0, 0));
+    EXPECT_GE(perceivedDifference(fromQColor(series->barSets()[0]->color()),
+                                  fromQColor(series->barSets()[1]->color())),
+              50);
     // The legend names every series in its colour.
     ASSERT_FALSE(view.legend()->isHidden());
     ASSERT_EQ(view.legend()->entries().size(), 2u);
@@ -70,6 +92,8 @@ TEST(ChartView, DrawsTheGridInTwoD) {
     ASSERT_NE(values, nullptr);
     EXPECT_LE(values->min(), -3);
     EXPECT_GE(values->max(), 6);
+    EXPECT_TRUE(values->isTitleVisible());
+    EXPECT_EQ(values->titleText(), "log10 of Value");
 
     // A bar clicked with the left button names its series and data point.
     QSignalSpy selected(&view, &ChartView::pointSelected);
@@ -122,15 +146,55 @@ TEST(ChartView, RedrawsFollowEveryChangeOfLayout) {
     EXPECT_EQ(categories->at(3), "d");
 }
 
-TEST(ChartView, EmptyGridDrawsNoBars) {
+TEST(ChartView, EmptyGridDrawsNoBarsAndNoNames) {
     ChartView view;
     fill(view.grid());
+    view.resize(496, 330);
+    view.show();
     view.flush();
     view.grid().setRowCount(0);
     view.flush();
+    QCoreApplication::processEvents();
     auto* series = qobject_cast<QBarSeries*>(view.chart2d()->series().value(0));
     ASSERT_NE(series, nullptr);
     EXPECT_EQ(series->barSets()[0]->count(), 0);
+    for (const auto& [text, rect] : shownTexts(view.chart2d())) EXPECT_NE(text, "b");
+}
+
+// Up to 20 unit names, the longest the data file has, read whole at the chart's default size:
+// none cut, none over another, none outside the view, and a name's characters are its own.
+TEST(ChartView, EveryUnitNameReadsWhole) {
+    ChartView view;
+    view.resize(496, 330);
+    view.show();
+    for (const int count : {9, 17, 20}) {
+        ChartGrid& grid = view.grid();
+        grid.setColumnCount(1);
+        grid.setRowCount(count);
+        QStringList names;
+        for (int r = 1; r <= count; ++r) {
+            names << (r == 1 ? QStringLiteral("<i>mm</i>")
+                             : QString::fromUtf8("kcal/h･m^2･℃%1").arg(r).left(18));
+            grid.setRow(r);
+            grid.setRowLabel(names.back());
+            grid.setData(QString::number(r));
+        }
+        view.flush();
+        QCoreApplication::processEvents();
+        std::vector<QRectF> rects;
+        QStringList shown;
+        for (const auto& [text, rect] : shownTexts(view.chart2d())) {
+            if (!names.contains(text)) continue;
+            shown << text;
+            for (const QRectF& other : rects)
+                EXPECT_FALSE(rect.intersects(other)) << text.toStdString();
+            EXPECT_TRUE(view.chart2d()->rect().contains(rect)) << text.toStdString();
+            rects.push_back(rect);
+        }
+        shown.sort();
+        names.sort();
+        EXPECT_EQ(shown, names) << count;
+    }
 }
 
 TEST(ChartView, ThreeDWithoutOpenGlSaysSoAndTwoDStillWorks) {
@@ -168,6 +232,10 @@ TEST(ChartView, DrawsTheGridInThreeD) {
     EXPECT_EQ(proxy->rowLabels(), QStringList({"first", "second"}));
     EXPECT_EQ(proxy->columnLabels().value(2), "b");
     EXPECT_EQ(view.series3d()->rowColors().value(0), QColor(0, 0, 255));
+    view.grid().setValueTitle("log10 of Value");
+    view.flush();
+    EXPECT_EQ(view.bars3d()->valueAxis()->title(), "log10 of Value");
+    EXPECT_TRUE(view.bars3d()->valueAxis()->isTitleVisible());
 
     Q3DCamera* camera = view.bars3d()->scene()->activeCamera();
     // Rotation 90 faces the front; past 90 degrees of elevation the view swings back rather
