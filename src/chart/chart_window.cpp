@@ -156,7 +156,9 @@ Chart1::Chart1(Application& app) : m_app(app) {
 }
 
 Chart1::~Chart1() {
-    Form_Terminate();
+    // A window its close box unloaded has cleared the flag already, and may be released after
+    // the application object that made it is gone.
+    if (!m_unloaded) Form_Terminate();
 }
 
 ChartModes& Chart1::modes() {
@@ -216,6 +218,7 @@ void Chart1::Form_Resize() {
 }
 
 void Chart1::Form_Unload() {
+    m_unloaded = true;
     m_app.state().ChartShown = 0;
     // The window goes once control is back in the event loop; no tick may come before.
     Timer1->stop();

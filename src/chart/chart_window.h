@@ -76,6 +76,7 @@ private:
     const ChartModes& modes() const;
 
     Application& m_app;
+    bool m_unloaded = false;
 };
 
 }  // namespace zephal

@@ -267,6 +267,17 @@ TEST_F(ChartWindowTest, ClosingKeepsTheSwitchesAndReopeningStartsAfresh) {
     EXPECT_EQ(grid().columnCount(), 3);
 }
 
+// A closed window is released once control is back in the event loop, which may be after the
+// application object that made it has gone (the sanitizer build sees the difference).
+TEST(ChartWindowRelease, AClosedWindowOutlivingItsApplicationTouchesNothing) {
+    ui::RecordingDialogs dialogs;
+    auto app = std::make_unique<Application>(dialogs);
+    app->chart1().show();
+    app->chart1().close();
+    app.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(ChartWindowTest, EachBuildReadsTheBoxesAsTheyAreNow) {
     send({"2", "8", "4"}, {"N", "kN", "mN"});
     Chart1& c = chart();
