@@ -474,10 +474,11 @@ void Form2::Chart_Click() {
         if (Ck[i]->checkState() == Qt::Unchecked) continue;
         ++k;
         // The entry reads the box itself, so a later conversion shows at the chart's next
-        // build; once this window is closed the box is gone and the entry reads nothing.
+        // build; once this window is closed the entry reads nothing.
         s.ChartValues[static_cast<std::size_t>(k)] =
-            [box = QPointer<QLineEdit>(Tx[i])]() -> std::optional<QString> {
-            if (!box) return std::nullopt;
+            [box = QPointer<QLineEdit>(Tx[i]), window = QPointer<Form2>(this)]()
+            -> std::optional<QString> {
+            if (!box || !window || window->m_unloaded) return std::nullopt;
             return box->text();
         };
         s.ChartUnits[static_cast<std::size_t>(k)] = m_unitNames[static_cast<qsizetype>(i)];
@@ -496,6 +497,15 @@ void Form2::Chart_Click() {
         chart.setAttribute(Qt::WA_ShowWithoutActivating, false);
     }
     chart.Combo1_Click();
+}
+
+// The window goes once control is back in the event loop; a chart showing its rows shows no
+// bars from now on, rather than numbers of a window no longer on the screen.
+void Form2::Form_Unload() {
+    m_unloaded = true;
+    if (m_app.state().ChartShown) {
+        if (Chart1* chart = m_app.chart1Loaded()) chart->Combo1_Click();
+    }
 }
 
 void Form2::Ck_Click(int Index) {

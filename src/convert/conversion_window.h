@@ -60,6 +60,7 @@ public:
     const QStringList& UnitNames() const { return m_unitNames; }
 
 protected:
+    void Form_Unload() override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -89,7 +90,8 @@ private:
     QStringList m_unitNames;
     // Set while typing moves the scroll bar: the typed text then stays as the user wrote it.
     bool m_positionFollowsText = false;
-    bool m_partlyRead = false;  // the value box shows its tint: the reader left text out
+    bool m_partlyRead = false;
+    bool m_unloaded = false;  // the close box has closed the window; it goes soon  // the value box shows its tint: the reader left text out
     // Rows 0 .. m_placedRows - 1 stand in their places and are shown; placing them again
     // would change nothing, so a conversion only writes their texts.
     std::size_t m_placedRows = 0;

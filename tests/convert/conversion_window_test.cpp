@@ -598,6 +598,7 @@ TEST_F(ConversionWindowTest, ClosedWindowLeavesTheChartNothingToRead) {
     length.Toolbar1_ButtonClick(4);
     Chart1& chart = *app.chart1Loaded();
     length.close();
+    EXPECT_EQ(drawn(1), std::nullopt);  // at once, not only once the window is released
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(app.conversionWindows().empty());
 
