@@ -53,7 +53,11 @@ Form1::Form1(Application& app) : m_app(app) {
     for (const char* caption : {"Unit 1", "Unit 2", "Unit 3"}) {
         SSTab1->addTab(new QWidget, QString::fromLatin1(caption));
     }
-    ui::setGeometryTw(SSTab1, {kGridTabLeft, kGridTabTop, 3120, kGridTabHeight});
+    constexpr int kDesignTabWidthTw = 3120;
+    ui::setGeometryTw(SSTab1, {kGridTabLeft, kGridTabTop, kDesignTabWidthTw, kGridTabHeight});
+    // Until a read lays the grid out, the window gives the tab control the same margin on
+    // either side.
+    ui::setWindowWidthTw(this, kDesignTabWidthTw + 2 * kGridTabLeft);
 
     auto* templateButton = new QPushButton(QStringLiteral("Length"), this);
     templateButton->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25));
