@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "action.h"
+#include "regressions.h"
 
 extern char** environ;
 
@@ -158,6 +159,34 @@ void writeActions(const fs::path& path, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) out << line << '\n';
 }
 
+double childSeconds(const DriverOptions& options, std::size_t actions) {
+    return options.childSeconds > 0 ? options.childSeconds
+                                    : 60.0 + 0.25 * static_cast<double>(actions);
+}
+
+// Replays `lines` in a child, beside `stem` with the endings .actions, .log and .out.
+ChildResult replayInChild(const DriverOptions& options, const fs::path& stem,
+                          const std::vector<std::string>& lines) {
+    const fs::path file = fs::path(stem).concat(".actions");
+    writeActions(file, lines);
+    std::vector<std::string> args{"replay", file.string(), "--log",
+                                  fs::path(stem).concat(".log").string()};
+    if (!options.setAside.empty())
+        args.insert(args.end(), {"--set-aside", setAsideArgument(options.setAside)});
+    return runChild(args, fs::path(stem).concat(".out"), childSeconds(options, lines.size()));
+}
+
+// The folder asked for, or a new temporary one; whole, since the children work elsewhere.
+fs::path outFolder(const DriverOptions& options) {
+    fs::path folder = options.outFolder;
+    if (folder.empty()) {
+        std::string pattern = (fs::temp_directory_path() / "zephal-exercise-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
+    }
+    fs::create_directories(folder);
+    return fs::absolute(folder);
+}
+
 class Shrinker {
 public:
     Shrinker(const DriverOptions& options, const fs::path& folder, Clock::time_point deadline)
@@ -215,31 +244,17 @@ public:
 private:
     bool failsAlike(std::vector<std::string>& candidate, const std::string& signature) {
         ++m_replays;
-        const fs::path file = m_folder / "candidate.actions";
-        writeActions(file, candidate);
-        const fs::path log = m_folder / "candidate.log";
-        std::vector<std::string> args{"replay", file.string(), "--log", log.string()};
-        if (!m_options.setAside.empty())
-            args.insert(args.end(), {"--set-aside", setAsideArgument(m_options.setAside)});
-        const ChildResult r =
-            runChild(args, m_folder / "candidate.out", childSeconds(m_options, candidate.size()));
+        const ChildResult r = replayInChild(m_options, m_folder / "candidate", candidate);
         if (r.passed || r.signature != signature) return false;
         // The log leaves out the actions that had nothing to act on, and what follows the
         // failing action was never played.
-        candidate = readActions(log);
+        candidate = readActions(m_folder / "candidate.log");
         if (r.logged > 0 && static_cast<std::size_t>(r.logged) < candidate.size()) {
             candidate.resize(static_cast<std::size_t>(r.logged));
         }
         return true;
     }
 
-public:
-    static double childSeconds(const DriverOptions& options, std::size_t actions) {
-        return options.childSeconds > 0 ? options.childSeconds
-                                        : 60.0 + 0.25 * static_cast<double>(actions);
-    }
-
-private:
     const DriverOptions& m_options;
     fs::path m_folder;
     Clock::time_point m_deadline;
@@ -255,14 +270,7 @@ void printList(const std::vector<std::string>& lines, std::size_t limit) {
 }  // namespace
 
 int runSeeds(const DriverOptions& options) {
-    fs::path folder = options.outFolder;
-    if (folder.empty()) {
-        std::string pattern = (fs::temp_directory_path() / "zephal-exercise-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-    }
-    fs::create_directories(folder);
-    // The children work in folders of their own: they are given whole paths.
-    folder = fs::absolute(folder);
+    const fs::path folder = outFolder(options);
     const auto started = Clock::now();
     std::map<std::string, std::uint32_t> firstSeedOf;  // one shrink per kind of failure
     double shrinkSpent = 0;
@@ -285,7 +293,7 @@ int runSeeds(const DriverOptions& options) {
         const auto t0 = Clock::now();
         const ChildResult r =
             runChild(args, folder / ("seed-" + std::to_string(seed) + ".out"),
-                     Shrinker::childSeconds(options, static_cast<std::size_t>(options.actions)));
+                     childSeconds(options, static_cast<std::size_t>(options.actions)));
         const double seconds = std::chrono::duration<double>(Clock::now() - t0).count();
         if (r.passed) {
             ++passed;
@@ -330,6 +338,28 @@ int runSeeds(const DriverOptions& options) {
     const double total = std::chrono::duration<double>(Clock::now() - started).count();
     std::cout << "exercise: " << passed << " passed, " << failed << " failed ("
               << firstSeedOf.size() << " kinds of failure) in " << total << " s" << std::endl;
+    return failed;
+}
+
+int runRegressions(const DriverOptions& options) {
+    const fs::path folder = outFolder(options);
+    int failed = 0, n = 0;
+    for (const Regression& c : regressions()) {
+        std::vector<std::string> lines;
+        for (const Action& a : c.actions) lines.push_back(toLine(a));
+        const fs::path stem = folder / ("regression-" + std::to_string(++n));
+        const ChildResult r = replayInChild(options, stem, lines);
+        std::cout << "regression " << n << ", " << c.name << ": ";
+        if (r.passed) {
+            std::cout << "passed" << std::endl;
+            continue;
+        }
+        ++failed;
+        std::cout << "FAILED, invariant " << r.signature << ":\n    " << r.message
+                  << "\n    (found on " << c.found << ")\n    replay: " << self() << " replay "
+                  << fs::path(stem).concat(".actions").string() << std::endl;
+    }
+    std::cout << "regressions: " << n - failed << " passed, " << failed << " failed" << std::endl;
     return failed;
 }
 

@@ -24,4 +24,8 @@ struct DriverOptions {
 // Returns the number of seeds whose session failed.
 int runSeeds(const DriverOptions& options);
 
+// Replays every regression case in a child of its own (seeds, actions and shrinking unused);
+// returns the number that failed.
+int runRegressions(const DriverOptions& options);
+
 }  // namespace zephal::exercise

@@ -8,7 +8,9 @@
 //       plays one seed's session here, logging each action to FILE before it is played;
 //   zephal_exercise replay FILE [--set-aside ...] [--picture PNG]
 //       plays the actions listed in FILE (lines as the log and the shrunk lists print them);
-//       --picture takes a picture of the screen as the session left it.
+//       --picture takes a picture of the screen as the session left it;
+//   zephal_exercise regress [--out FOLDER]
+//       replays each of the regression cases, the faults found before, in a child.
 // --set-aside leaves out invariants ("2") or kinds of failure ("3:value-kept", as a failure
 // names its kind), and --leave-out ClickQuantity,... kinds of action, to look past a fault
 // that is known; never in the run that CI makes.
@@ -41,7 +43,8 @@ int usage() {
            "                           [--shrink-seconds S] [--child-seconds S] [--out FOLDER]\n"
            "       zephal_exercise play --seed S --actions N [--log FILE] [--set-aside ...]\n"
            "                            [--picture PNG]\n"
-           "       zephal_exercise replay FILE [--set-aside ...] [--picture PNG]\n";
+           "       zephal_exercise replay FILE [--set-aside ...] [--picture PNG]\n"
+           "       zephal_exercise regress [--out FOLDER]\n";
     return 2;
 }
 
@@ -157,6 +160,11 @@ int main(int argc, char** argv) {
         d.outFolder = option("--out", "");
         d.leaveOut = option("--leave-out", "");
         return runSeeds(d) == 0 ? 0 : 1;
+    }
+    if (mode == "regress") {
+        DriverOptions d;
+        d.outFolder = option("--out", "");
+        return runRegressions(d) == 0 ? 0 : 1;
     }
     if (mode == "play") {
         if (!options.contains("--seed")) return usage();
