@@ -172,7 +172,12 @@ void Form1::layoutGrid() {
                 // "&" in a caption is shown as written, not taken for an access key.
                 button->setText(
                     QString(s.tables.CommandItems(c, t).Name).replace(u'&', QStringLiteral("&&")));
-                ui::setWidthTw(button, g.buttonWidth);
+                // Placed again now that the tab row shows: positions count from above it, and
+                // before the first read the row is empty and has no height.
+                ui::setGeometryTw(button,
+                                  {kGridButtonLeft, gridButtonTop(c), g.buttonWidth,
+                                   kGridButtonHeight},
+                                  pageOrigin());
                 button->show();
             } else {
                 button->hide();

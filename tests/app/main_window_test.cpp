@@ -102,6 +102,9 @@ TEST_F(MainWindowTest, LayoutOfFiveTabsWithFourteenCommands) {
     EXPECT_EQ(ui::geometryTw(main().SSTab1), QRect(90, 510, 4820, 8100));
     EXPECT_EQ(ui::geometryTw(button(20 + 14)).top(), 7560);
     EXPECT_EQ(ui::geometryTw(button(20 + 14)).width(), 4330);
+    // Counted from the tab control's top, above the tab row, whatever the row showed when the
+    // buttons were made: so the last button lies inside the control.
+    EXPECT_NEAR(button(20 + 14)->mapTo(main().SSTab1, QPoint()).y(), ui::toPixels(7560), 1);
     EXPECT_EQ(shownTabs(), 5);
     EXPECT_EQ(shownButtons(), 25);
     EXPECT_EQ(main().SSTab1->tabText(1), "Tab 1");
