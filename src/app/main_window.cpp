@@ -21,6 +21,14 @@ namespace zephal {
 namespace {
 constexpr int kToolbarHeightTw = 420;
 const QString kDataFileFilter = QStringLiteral("Zephal Format(*.zep)|*.zep|");
+constexpr int kDesignButtonWidthTw = 2685;
+
+// The button of row c on a tab page; `origin` is where the tab control's top left lies on the
+// page (Form1::pageOrigin).
+void placeGridButton(QPushButton* button, int c, int width, QPoint origin) {
+    ui::setGeometryTw(button, {kGridButtonLeft, gridButtonTop(c), width, kGridButtonHeight},
+                      origin);
+}
 }  // namespace
 
 Form1::Form1(Application& app) : m_app(app) {
@@ -61,7 +69,7 @@ Form1::Form1(Application& app) : m_app(app) {
 
     auto* templateButton = new QPushButton(QStringLiteral("Length"), this);
     templateButton->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25));
-    ui::setGeometryTw(templateButton, {225, 6705, 2685, kGridButtonHeight});
+    ui::setGeometryTw(templateButton, {225, 6705, kDesignButtonWidthTw, kGridButtonHeight});
     templateButton->hide();
     Command1.push_back(templateButton);
 
@@ -96,17 +104,15 @@ void Form1::setTabCount(int tabs) {
 // The 20 hidden buttons of tab t, numbered on from the last one built.
 void Form1::buildTabButtons(int t) {
     QWidget* container = page(t);
-    int rowTop = kGridRowPitch;
+    const QPoint origin = pageOrigin();
     for (int c = 0; c < kCommandsPerTab; ++c) {
         const int k = static_cast<int>(Command1.size());
         auto* button = new QPushButton(QStringLiteral("Command %1").arg(k), container);
         button->setFont(Command1[0]->font());
-        ui::setGeometryTw(button, {kGridButtonLeft, rowTop, 2685, kGridButtonHeight},
-                          pageOrigin());
+        placeGridButton(button, c, kDesignButtonWidthTw, origin);
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
         Command1.push_back(button);
-        rowTop += kGridRowPitch;
     }
 }
 
@@ -162,6 +168,9 @@ void Form1::layoutGrid() {
     ui::setWindowWidthTw(this, g.windowWidth);
     ui::setWidthTw(SSTab1, g.tabWidth);
 
+    // Buttons are placed again now that the tab row shows: positions count from above it, and
+    // before the first read the row is empty and has no height.
+    const QPoint origin = pageOrigin();
     for (int t = 0; t <= g.lastFilledTab; ++t) {
         const TabItem& tab = s.tables.TabItems(t);
         if (tab.Count < 1) continue;
@@ -172,12 +181,7 @@ void Form1::layoutGrid() {
                 // "&" in a caption is shown as written, not taken for an access key.
                 button->setText(
                     QString(s.tables.CommandItems(c, t).Name).replace(u'&', QStringLiteral("&&")));
-                // Placed again now that the tab row shows: positions count from above it, and
-                // before the first read the row is empty and has no height.
-                ui::setGeometryTw(button,
-                                  {kGridButtonLeft, gridButtonTop(c), g.buttonWidth,
-                                   kGridButtonHeight},
-                                  pageOrigin());
+                placeGridButton(button, c, g.buttonWidth, origin);
                 button->show();
             } else {
                 button->hide();
