@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One rebuild of the chart window's chart: the percentage series of 20 units built into the
 // grid and the view drawn again, in 2D and in 3D. Run it on a display (Xvfb will do; 3D then
 // uses the software OpenGL).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A conversion of 20 rows (the arithmetic alone, the window's Converts writing its boxes, and
 // the same with the chart window shown, which every conversion sends the rows to), and opening a
 // conversion window of 20 units from the click to the window drawn on screen. Run on a display:

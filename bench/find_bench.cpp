@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quick find on a file at the full limits (10 tabs, 20 quantities a tab, 20 units a quantity:
 // 4,000 units), named after the shipped file's units and quantities over and over: one match of
 // a typed text, as each keystroke asks for, and the building of the index, as each read asks for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turning 3D chart at its fastest setting: 20 bars in an 800 x 600 chart, turning around
 // both axes with the timer at 50 ms (slider at 10). For each tick it times the whole redraw,
 // from the timer's tick to the end of the frame drawn for it, and reports the median and the

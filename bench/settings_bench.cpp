@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display settings applied to the 200 buttons of the grid ("Ok"), a read laid out under the
 // largest maximum of tabs, and opening the help window from the click to the window on screen.
 // Run on a display: xvfb-run -a -s "-screen 0 1600x1200x24" build/bench/bench_settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up timer: starts the program again and again in a folder holding the shipped data file,
 // and reports the median time from the process start to the main window painted, and the
 // resident memory then. Needs a display (run it under xvfb-run).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a unit data file at the full limits: 10 tabs, 20 commands, 20 units (4,210 lines).
 #include <QFile>
 #include <QTemporaryDir>

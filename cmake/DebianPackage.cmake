@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the same installation that `cmake --install` makes: `cpack -G DEB` in the
 # build folder (scripts/package builds first) writes zephal_<version>_<architecture>.deb.
 

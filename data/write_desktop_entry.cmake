@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time, when the prefix is known (`cmake --install --prefix` may choose it then):
 # writes the desktop entry for that prefix and installs it. The entry starts the program in
 # the installed data folder, the working folder where the program reads zephal.zep.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: writes the program's icon as PNG files in the layout of an icon theme,
 //   render_icons OUTPUT_FOLDER SIZE...
 // giving OUTPUT_FOLDER/hicolor/SIZExSIZE/apps/zephal.png for each size, so that installing the

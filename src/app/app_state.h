@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state that every window shares for the whole run: the unit tables filled from the unit
 // data file, the global counters, flags and colours, and the chart data a conversion window

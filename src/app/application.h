@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object: it owns the shared state and every window that exists at most once,
 // hands those windows out (creating and loading them on first touch), and runs the start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry of the main window's grid of quantity buttons after a read, in twips, worked out
 // from the tables alone so that the window only applies it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Uniform numbers in [0, 1) for the program. The generator is never seeded, so every run draws
 // the same sequence: the button colours of the grid look the same at every start.

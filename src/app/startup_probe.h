@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up measurement for bench/startup_timer: when ZEPHAL_STARTUP_PROBE holds the monotonic
 // clock reading (nanoseconds) taken just before the program was started, the program prints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Quick find: an index of the quantities and units a user can reach in the main window's grid,
 // and the matching of what is typed into the find field against it.

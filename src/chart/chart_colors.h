@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour of the chart's first series: the user's plot colour or the colour of the
 // conversion window activated last, split into its components.

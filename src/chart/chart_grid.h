@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data side of the chart control: a grid of cells (each column a series, each row a
 // category), the labels of rows and columns, and the few display settings the chart window

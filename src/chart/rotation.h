@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the turning 3D chart, free of any window: the timer's interval from the
 // rotation options, one tick's step of the view angles, and the interval that a position of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The series builder of the chart window: reads the chart data a conversion window sent, lays
 // the chart grid out for the current layout and writes one of six series into it as text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours for the series of one chart that tell apart at a glance, also for readers with one of
 // the common colour-vision deficiencies. Series 1 keeps the colour the colour options give it;

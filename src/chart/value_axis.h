@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The range of the chart's value axis: round numbers at both ends and at every step between,
 // with zero inside (bars grow from it), and as little empty room as such a range allows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of a conversion window, kept free of widgets so that it can be tested and
 // timed on its own.

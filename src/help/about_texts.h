@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reference texts of the help window, one list item a line. Columns are separated by tab
 // characters; empty items are spacers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/chart_settings_window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The maximum number of tabs as the settings window's field gives it, and what an edit of that
 // field does to Tmax and the unit tables.

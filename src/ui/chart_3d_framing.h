@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the 3D bar graph sits in its view. The graph is drawn without perspective, so its
 // labels have one size front and back, and everything on the screen grows with the camera's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart window's pictures, drawn in code so that they stay sharp at any screen resolution.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart's legend: a colour key and a name per series, beside the 2D and the 3D view alike.
 // Entries that do not fit one above the other run on in further columns, so that none is cut

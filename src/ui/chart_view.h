@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing side of the chart control: it owns a ChartGrid and draws it as bars, in 2D with
 // Qt Charts or in 3D with Q3DBars. The 3D graph is made on the first switch to 3D; where no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clickable patch of one colour, as a picture box showing a chosen colour: a click, or Space
 // or Enter while it has the focus, asks for a new colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small operations on Qt widgets that the windows share: background colours as 24-bit RGB
 // values with red in the low byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box and standard dialog goes through Dialogs, so that the windows never call a
 // modal dialog directly: the program uses QtDialogs, tests a RecordingDialogs that answers from

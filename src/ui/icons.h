@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Toolbar pictures of the main window and the conversion window, drawn in code at whatever size
 // and device-pixel ratio they are shown, so they stay sharp on any screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tab control whose shown tabs share one row of its width equally, the way the main window's
 // grid is laid out: the window's width follows the number of tabs shown, so every tab can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws list items whose columns are separated by tab characters. The tab stops are counted in
 // average character widths of the item's font, so the columns line up whatever the font, its

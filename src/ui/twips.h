@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions and sizes stay in twips (1/1440 inch) in the windows' code. A widget placed through
 // these functions remembers its twips geometry, so reading it back is exact; the pixels follow

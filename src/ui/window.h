@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window that is loaded on first touch and unloaded by its close box, and the slot in the
 // application object that hands it out. The slot creates the window hidden and runs its load

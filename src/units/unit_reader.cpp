@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/unit_reader.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reader of the unit data file (*.zep): fills the unit tables, names the file in the main
 // window's caption and reports what it cannot take, in file order, through the host.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user can throw at the windows: floods of messages, files that vanish, any key in any
 // box, pasted text, extreme numbers, absurd tab counts, and a chart whose rows' window has
 // closed. Nothing may crash, hang or leave the state inconsistent.

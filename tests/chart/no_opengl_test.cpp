@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart window on a display that cannot give OpenGL: CTest runs this program on a virtual
 // screen started without the GLX extension (and once on the ordinary one). Switching to 3D must
 // show the one-line note in the chart's place, every chart action must go on working, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turning 3D chart and the chart colours, driven through the chart window, its rotation
 // menu and the chart settings window. Ticks are driven by calling the timer's handler.
 

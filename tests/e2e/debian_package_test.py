@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package, made and started as a user would start it once installed:
     debian_package_test.py --cpack CPACK --build BUILD_FOLDER --version VERSION
                            --data PATH/zephal.zep

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Driving the built program from outside, as a user would: its windows are found through the
 accessibility interface (AT-SPI), keys are typed and windows focused through the X server, and
 pictures are taken of what is on the screen. Needs a display and a session bus of its own

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """An installation, started the way a desktop menu starts it:
     installed_entry_test.py --cmake CMAKE --build BUILD_FOLDER --data PATH/zephal.zep
 Installs the build into a fresh prefix (with a blank in its path), checks what landed there,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one end-to-end test against the built program on a virtual screen of its own:
 #   run_under_xvfb.sh TEST.py ARGUMENTS...
 # The screen is its own so that windows of tests running beside it take neither its keyboard

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A user's session with the built program, end to end:
     user_session_test.py --program PATH --data PATH/zephal.zep [--pictures FOLDER]
 Starts the program in a folder that holds the shipped data file, opens a conversion window,

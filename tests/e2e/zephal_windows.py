@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the program's main window shows, read through the accessibility interface, and what
 it should show for a data file, read from the file as a person would."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One user action of an exercised session, as it is generated from a seed, logged while it is
 // played, and read back for a replay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The unit data files an exercised session opens: written by the exerciser itself into a
 // folder of its own, beside a copy of the shipped file that the program reads at start-up.

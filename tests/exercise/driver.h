@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The driver: plays each seed's session in a child process of its own, so that a crash or a
 // sanitizer report ends only that session and the driver can still print the seed and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The invariants that hold after every user action, each checked against the exerciser's own
 // computation: the tables for the grid, the conversion engine for the rows, the series builder

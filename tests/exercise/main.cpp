@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model-based exerciser: random user sessions played on the real windows, every invariant
 // checked after every action.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exerciser expects of the program, kept beside it while a session plays: per open
 // conversion window the unit table it was opened with, and which window's rows the chart data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays user actions on the windows of a running application, in-process, through the same
 // handlers and signals that a user's clicks and keys reach, and keeps the model up to date with

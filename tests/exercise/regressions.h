@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Faults the exerciser has found, each kept as the shrunk list of actions that showed it and
 // replayed by every test run, in both builds, with every invariant checked: a fault that comes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One exercised session: a fresh application on the test screen, started as the program starts
 // (with a copy of the shipped data file in its working folder), and the actions played on it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text through the number readers: no crash, and a text that reads strictly reads the same
 // leniently.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary cell texts through the series builder: every series, layout and log switch, boxes
 // that have gone away; the build must end with the grid consistent and intMaxRow an entry.
 #include <QString>

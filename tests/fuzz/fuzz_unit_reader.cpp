@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a unit data file: the reader must end, and the tables stay within their limits.
 #include <sys/mman.h>
 #include <unistd.h>

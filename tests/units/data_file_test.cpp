@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit data file that ships with the program, read with the real reader: it must load
 // without a message, and its factors must agree with the exact definitions of the units.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that a user should never have to worry about feeding the reader: huge, long-lined,
 // oddly named. The reader must end, keep its memory to about its longest line, and say nothing
 // it should not.
