@@ -36,6 +36,7 @@
 #include "chart/value_axis.h"
 #include "ui/chart_3d_framing.h"
 #include "ui/chart_legend.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/graph_3d_widget.h"
 #include "ui/twips.h"
@@ -139,10 +140,7 @@ ChartView::ChartView(QWidget* parent, std::function<bool()> openGlAvailable)
     m_grid.onChanged = [this] { scheduleRedraw(); };
 
     // The views share one white surface with the legend beside them.
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    setBackColor(this, 0xFFFFFF);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
