@@ -92,6 +92,7 @@ def check_control(package, version, architecture):
     depends = {d.split()[0] for d in fields.get("Depends", "").split(",") if d.strip()}
     missing = [p for p in DEPENDS if p not in depends]
     expect(not missing, f"Depends lacks {missing}: {fields.get('Depends')}")
+    expect_equal(fields.get("Recommends"), "qt6-wayland", "the field Recommends")
 
 
 def check_changelog(unpacked, version):
