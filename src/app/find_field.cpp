@@ -107,8 +107,12 @@ void FindField::showMatches() {
     const QString nothing =
         m_result.matches.empty() && !query.isEmpty() ? noMatchText(query) : QString();
     if (!nothing.isEmpty()) {
+        // Enabled, so that it reads in the list's own text colour; never selectable.
         auto* line = new QListWidgetItem(nothing, m_list);
-        line->setFlags(Qt::NoItemFlags);
+        line->setFlags(Qt::ItemIsEnabled);
+        QFont italic = m_list->font();
+        italic.setItalic(true);
+        line->setFont(italic);
     }
     if (accessibleDescription() != nothing) setAccessibleDescription(nothing);
     // Only while the field is where the main window's keys go: a read that changes the matches
