@@ -97,6 +97,20 @@ QStringList singulars(QStringView query) {
     return out;
 }
 
+// The words of a unit in the one spelling, in a fixed order on each side of the "/": equal for
+// "ft*lbf" and "lbf*ft", "N/mm^2" and a reading of "N/mm2".
+QString wordsKey(QStringView spelled) {
+    const auto side = [](QStringView part) {
+        QStringList words;
+        for (const QStringView word : part.split(u'*')) words << word.trimmed().toString();
+        words.sort();
+        return words.join(u'*');
+    };
+    const qsizetype slash = spelled.indexOf(u'/');
+    if (slash < 0) return side(spelled);
+    return side(spelled.left(slash)) + u'/' + side(spelled.mid(slash + 1));
+}
+
 // The lenient reading of a typed value, 1 when none was typed.
 double valueOf(const QString& value) {
     return value.isEmpty() ? 1.0 : number::readLenient(value);
@@ -116,7 +130,8 @@ double logOf(double factor) {
 
 }  // namespace
 
-// The best match so far of every entry and quantity, ranked.
+// The best match so far of every entry and quantity, ranked. Kept light, as a letter typed
+// alone matches thousands of places in a file at the full limits.
 class UnitFinder::Matches {
 public:
     struct Candidate {
@@ -124,26 +139,34 @@ public:
         qsizetype length = 0;
         std::size_t order = 0;
         int unit = -1;
-        QString label;  // empty: the entry's own
+        int said = -1;  // what a reading says of it, or -1: the entry's label, the typed value
+    };
+    struct Said {
+        QString label;
         QString value;
         QString note;
     };
 
-    explicit Matches(std::size_t places) : m_slot(places, -1) {}
+    Matches(std::size_t places, QString value) : m_value(std::move(value)), m_slot(places, -1) {}
 
-    void offer(std::size_t order, Candidate candidate) {
-        candidate.order = order;
+    const QString& value() const { return m_value; }
+
+    void offer(std::size_t order, int rank, qsizetype length, int unit, Said said = {},
+               bool saying = false) {
         int& at = m_slot[order];
-        if (at < 0) {
+        if (at >= 0) {
+            const Candidate& held = m_candidates[static_cast<std::size_t>(at)];
+            if (rank > held.rank || (rank == held.rank && length >= held.length)) return;
+        } else {
             at = static_cast<int>(m_candidates.size());
-            m_candidates.push_back(std::move(candidate));
-            return;
+            m_candidates.emplace_back();
         }
-        Candidate& held = m_candidates[static_cast<std::size_t>(at)];
-        if (candidate.rank < held.rank ||
-            (candidate.rank == held.rank && candidate.length < held.length)) {
-            held = std::move(candidate);
+        int index = -1;
+        if (saying) {
+            index = static_cast<int>(m_said.size());
+            m_said.push_back(std::move(said));
         }
+        m_candidates[static_cast<std::size_t>(at)] = {rank, length, order, unit, index};
     }
     int best() const {
         int best = kNoMatch;
@@ -151,24 +174,29 @@ public:
         return best;
     }
     bool empty() const { return m_candidates.empty(); }
+    const Said* said(const Candidate& c) const {
+        return c.said < 0 ? nullptr : &m_said[static_cast<std::size_t>(c.said)];
+    }
 
-    std::vector<Candidate> bestFirst() && {
+    std::vector<Candidate> bestFirst() {
         const auto better = [](const Candidate& a, const Candidate& b) {
             if (a.rank != b.rank) return a.rank < b.rank;
             if (a.length != b.length) return a.length < b.length;
             return a.order < b.order;
         };
-        const std::size_t kept = std::min<std::size_t>(m_candidates.size(), kMaxFindMatches);
-        std::partial_sort(m_candidates.begin(),
-                          m_candidates.begin() + static_cast<std::ptrdiff_t>(kept),
-                          m_candidates.end(), better);
-        m_candidates.resize(kept);
-        return std::move(m_candidates);
+        std::vector<Candidate> best = m_candidates;
+        const std::size_t kept = std::min<std::size_t>(best.size(), kMaxFindMatches);
+        std::partial_sort(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(kept),
+                          best.end(), better);
+        best.resize(kept);
+        return best;
     }
 
 private:
+    QString m_value;
     std::vector<int> m_slot;
     std::vector<Candidate> m_candidates;
+    std::vector<Said> m_said;
 };
 
 QString unitSpelling(QStringView text) {
@@ -320,7 +348,7 @@ void UnitFinder::addQuantityWords() {
     }
 }
 
-void UnitFinder::matchText(QStringView query, const QString& value, Matches& matches) const {
+void UnitFinder::matchText(QStringView query, Matches& matches) const {
     const QString spelled = unitSpelling(query);
     const QString queryFolded = spelled.toCaseFolded();
     const bool wordQuery = queryFolded.front().isLetterOrNumber();
@@ -350,12 +378,11 @@ void UnitFinder::matchText(QStringView query, const QString& value, Matches& mat
         } else if (start->offset == 0) {
             rank = kPrefix;
         }
-        matches.offer(start->entry, {rank, text.size(), 0, entry.unit, {}, value, {}});
+        matches.offer(start->entry, rank, text.size(), entry.unit);
     }
 }
 
-void UnitFinder::matchQuantityWords(QStringView query, const QString& value,
-                                    Matches& matches) const {
+void UnitFinder::matchQuantityWords(QStringView query, Matches& matches) const {
     if (query.size() > 40) return;
     const QString phrase = phraseOf(query);
     for (const QuantityWord& word : m_quantityWords) {
@@ -373,15 +400,15 @@ void UnitFinder::matchQuantityWords(QStringView query, const QString& value,
             }
         }
         for (const Quantity* quantity : usual.empty() ? found : usual) {
-            matches.offer(quantity->firstEntry, {kExact, 0, 0, -1, {}, value, {}});
+            matches.offer(quantity->firstEntry, kExact, 0, -1);
         }
     }
 }
 
 // The units of the file that read as `reading` does, or else the quantities that measure what
 // it measures, the value converted into one of their units. False when there is neither.
-bool UnitFinder::matchReading(const units::UnitReading& reading, const QString& value,
-                              Matches& matches) const {
+bool UnitFinder::matchReading(const units::UnitReading& reading, Matches& matches) const {
+    const QString& value = matches.value();
     bool found = false;
     QString key;
     const double typed = valueOf(value);
@@ -398,19 +425,18 @@ bool UnitFinder::matchReading(const units::UnitReading& reading, const QString& 
         for (std::size_t i = 0; i < quantity.logs.size(); ++i) {
             if (!(std::abs(quantity.logs[i] - reading.logFactor) < kSameLog)) continue;
             unitFound = true;
-            if (key.isEmpty()) key = reading.spellingKey();
-            const std::vector<units::UnitReading> own = m_words.read(quantity.symbols[i]);
-            const bool sameWords = !own.empty() && own.front().spellingKey() == key;
             const std::size_t entry = quantity.firstEntry + 1 + i;
-            matches.offer(entry, {sameWords ? kExact : kSameSize,
-                                  m_entries[entry].symbol.size(),
-                                  0,
-                                  static_cast<int>(i),
-                                  {},
-                                  value,
-                                  sameWords || value.isEmpty()
-                                      ? QString()
-                                      : note(value, quantity.symbols[static_cast<int>(i)])});
+            if (key.isEmpty()) key = wordsKey(unitSpelling(reading.text()));
+            const bool sameWords = wordsKey(m_entries[entry].symbol) == key;
+            const int rank = sameWords ? kExact : kSameSize;
+            const qsizetype length = m_entries[entry].symbol.size();
+            if (sameWords || value.isEmpty()) {
+                matches.offer(entry, rank, length, static_cast<int>(i));
+            } else {
+                const QString said = note(value, quantity.symbols[static_cast<int>(i)]);
+                matches.offer(entry, rank, length, static_cast<int>(i),
+                              {m_entries[entry].label, value, said}, true);
+            }
         }
         if (unitFound) continue;
         // The base unit, converted with the factors as the window widens them.
@@ -425,21 +451,21 @@ bool UnitFinder::matchReading(const units::UnitReading& reading, const QString& 
                 quantity.factors[static_cast<std::size_t>(quantity.readUnit)]));
         const auto converted =
             singleText(typed * std::exp(reading.logFactor - quantity.readLog + widened));
-        Matches::Candidate candidate{kSameQuantity, 0, 0, target, quantity.caption, {}, {}};
+        Matches::Said said{quantity.caption, {}, {}};
         if (converted) {
-            candidate.value = *converted;
-            candidate.note = note(*converted, quantity.symbols[target]);
-            candidate.label += kLabelDash + candidate.note;
+            said.value = *converted;
+            said.note = note(*converted, quantity.symbols[target]);
+            said.label += kLabelDash + said.note;
         }
         matches.offer(m_entries.size() + static_cast<std::size_t>(&quantity - &m_quantities[0]),
-                      std::move(candidate));
+                      kSameQuantity, 0, target, std::move(said), true);
     }
     return found;
 }
 
-void UnitFinder::gather(QStringView query, const QString& value, Matches& matches) const {
-    matchText(query, value, matches);
-    matchQuantityWords(query, value, matches);
+void UnitFinder::gather(QStringView query, Matches& matches) const {
+    matchText(query, matches);
+    matchQuantityWords(query, matches);
     // A number at the start is the value typed before the unit, unless it is part of the unit:
     // the 1 of "1/K", the 10 of "10^-6/K".
     const qsizetype number = number::leadingNumberLength(query);
@@ -452,11 +478,11 @@ void UnitFinder::gather(QStringView query, const QString& value, Matches& matche
         int foundAt = -1;
         for (const units::UnitReading& reading : readings) {
             if (foundAt >= 0 && reading.cost != foundAt) break;
-            if (matchReading(reading, value, matches)) foundAt = reading.cost;
+            if (matchReading(reading, matches)) foundAt = reading.cost;
         }
     }
     if (matches.best() > kWholeWord) {
-        for (const QString& singular : singulars(query)) matchText(singular, value, matches);
+        for (const QString& singular : singulars(query)) matchText(singular, matches);
     }
 }
 
@@ -464,34 +490,34 @@ FindResult UnitFinder::find(QStringView text) const {
     const QStringView query = text.trimmed();
     if (query.isEmpty()) return {};
     const std::size_t places = m_entries.size() + m_quantities.size();
-    Matches matches(places);
-    gather(query, {}, matches);
+    Matches matches(places, {});
+    gather(query, matches);
     QString valueText;
     if (matches.best() > kPrefix) {
         const qsizetype length = number::leadingNumberLength(query);
         const QStringView unit = query.mid(length).trimmed();
         if (length > 0 && !unit.isEmpty()) {
-            Matches withValue(places);
-            const QString value = query.left(length).trimmed().toString();
-            gather(unit, value, withValue);
+            Matches withValue(places, query.left(length).trimmed().toString());
+            gather(unit, withValue);
             if (!withValue.empty()) {
+                valueText = withValue.value();
                 matches = std::move(withValue);
-                valueText = value;
             }
         }
     }
     FindResult result;
     result.valueText = valueText;
-    for (Matches::Candidate& c : std::move(matches).bestFirst()) {
-        if (c.order >= m_entries.size()) {
-            const Quantity& quantity = m_quantities[c.order - m_entries.size()];
-            result.matches.push_back({quantity.button, c.unit, std::move(c.label),
-                                      std::move(c.value), std::move(c.note)});
-            continue;
+    for (const Matches::Candidate& c : matches.bestFirst()) {
+        const Matches::Said* said = matches.said(c);
+        const int button = c.order < m_entries.size()
+                               ? m_entries[c.order].button
+                               : m_quantities[c.order - m_entries.size()].button;
+        if (said) {
+            result.matches.push_back({button, c.unit, said->label, said->value, said->note});
+        } else {
+            result.matches.push_back(
+                {button, c.unit, m_entries[c.order].label, matches.value(), {}});
         }
-        const Entry& entry = m_entries[c.order];
-        result.matches.push_back(
-            {entry.button, entry.unit, entry.label, std::move(c.value), std::move(c.note)});
     }
     return result;
 }

@@ -110,11 +110,10 @@ private:
     void sortStarts();
     void understand(Quantity& quantity);
     void addQuantityWords();
-    void matchText(QStringView query, const QString& value, Matches& matches) const;
-    void matchQuantityWords(QStringView query, const QString& value, Matches& matches) const;
-    bool matchReading(const units::UnitReading& reading, const QString& value,
-                      Matches& matches) const;
-    void gather(QStringView query, const QString& value, Matches& matches) const;
+    void matchText(QStringView query, Matches& matches) const;
+    void matchQuantityWords(QStringView query, Matches& matches) const;
+    bool matchReading(const units::UnitReading& reading, Matches& matches) const;
+    void gather(QStringView query, Matches& matches) const;
 
     std::vector<Entry> m_entries;
     std::vector<Start> m_starts;

@@ -95,22 +95,24 @@ int superscriptDigit(QChar c) {
     }
 }
 
-QString superscript(int value) {
-    static constexpr char16_t kDigits[] =
-        u"\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079";
-    QString out;
-    if (value < 0) out += QChar(u'\u207B');
-    for (const QChar c : QString::number(std::abs(value))) out += QChar(kDigits[c.digitValue()]);
-    return out;
-}
-
-// A power written for `twice` (doubled), as the data file writes it: "√m", "m^1.5", "m⁴".
+// A power written for `twice` (doubled) as the data file writes it, squares and cubes raised:
+// "√m", "m²", "m^4", "m^1.5", "10^-6".
 QString withPower(const QString& symbol, int twice) {
-    if (twice == 2) return symbol;
-    if (twice == 1) return u'\u221A' + symbol;
-    if (twice % 2 == 0) return symbol + superscript(twice / 2);
-    return symbol + u'^' + (twice < 0 ? QStringLiteral("-") : QString()) +
-           QString::number(std::abs(twice) / 2) + QStringLiteral(".5");
+    switch (twice) {
+        case 1:
+            return u'\u221A' + symbol;
+        case 2:
+            return symbol;
+        case 4:
+            return symbol + u'\u00B2';
+        case 6:
+            return symbol + u'\u00B3';
+        default:
+            break;
+    }
+    const QString whole = QString::number(std::abs(twice) / 2);
+    return symbol + u'^' + (twice < 0 ? QStringLiteral("-") : QString()) + whole +
+           (twice % 2 != 0 ? QStringLiteral(".5") : QString());
 }
 
 bool isNumberPiece(const UnitPiece& piece) {
@@ -139,15 +141,26 @@ void keepPlainest(Readings& readings) {
     if (readings.size() > kMaxReadings) readings.resize(kMaxReadings);
 }
 
+// Every reading of a times every reading of b, the plainest kMaxReadings of them: only those
+// are made, as a long run of letters asks for many products.
 Readings product(const Readings& a, const Readings& b) {
-    Readings out;
-    for (const UnitReading& x : a) {
-        for (const UnitReading& y : b) {
-            UnitReading r;
-            if (multiply(x, y, r)) out.push_back(std::move(r));
-        }
+    struct Pair {
+        int cost;
+        std::uint32_t x, y;
+    };
+    std::vector<Pair> pairs;
+    pairs.reserve(a.size() * b.size());
+    for (std::uint32_t x = 0; x < a.size(); ++x) {
+        for (std::uint32_t y = 0; y < b.size(); ++y) pairs.push_back({a[x].cost + b[y].cost, x, y});
     }
-    keepPlainest(out);
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const Pair& p, const Pair& q) { return p.cost < q.cost; });
+    Readings out;
+    for (const Pair& pair : pairs) {
+        if (out.size() == kMaxReadings) break;
+        UnitReading r;
+        if (multiply(a[pair.x], b[pair.y], r)) out.push_back(std::move(r));
+    }
     return out;
 }
 
@@ -189,29 +202,6 @@ QString UnitReading::text() const {
     QString out = numerator.isEmpty() ? QStringLiteral("1") : numerator.join(kProductSign);
     if (!denominator.isEmpty()) out += u'/' + denominator.join(kProductSign);
     return out;
-}
-
-QString UnitReading::spellingKey() const {
-    // The same word on the same side of the "/" counts once, its powers added.
-    std::vector<UnitPiece> merged;
-    for (const UnitPiece& piece : pieces) {
-        auto same = std::find_if(merged.begin(), merged.end(), [&piece](const UnitPiece& m) {
-            return m.symbol == piece.symbol && (m.twice > 0) == (piece.twice > 0);
-        });
-        if (same == merged.end()) {
-            merged.push_back(piece);
-        } else {
-            same->twice += piece.twice;
-        }
-    }
-    std::sort(merged.begin(), merged.end(), [](const UnitPiece& a, const UnitPiece& b) {
-        return a.symbol != b.symbol ? a.symbol < b.symbol : a.twice < b.twice;
-    });
-    QString key;
-    for (const UnitPiece& piece : merged) {
-        key += piece.symbol + u'^' + QString::number(piece.twice) + u';';
-    }
-    return key;
 }
 
 // One pass over one text: recursive descent, every rule giving all its readings.

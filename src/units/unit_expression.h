@@ -50,12 +50,9 @@ struct UnitReading {
     bool energy = false;   // holds a joule or a watt: an energy or a power, not a force × length
     std::vector<UnitPiece> pieces;  // in the order written
 
-    // The reading written out as the data file writes units, with raised powers: "N/cm²",
-    // "lbf･ft", "W/m･K", "MPa･√m".
+    // The reading written out as the data file writes units, squares and cubes raised:
+    // "N/cm²", "lbf･ft", "W/m･K", "MPa･√m", "mm^4".
     QString text() const;
-    // Equal for two texts that name the same words to the same powers, in any order or
-    // spelling: "N/mm2", "N/mm^2" and "N･mm⁻²"; "ft-lb" read as a force and "lbf･ft".
-    QString spellingKey() const;
 };
 
 inline constexpr int kMaxReadings = 8;
