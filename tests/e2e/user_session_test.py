@@ -193,17 +193,31 @@ def copy_results(window):
     expect_equal(got, expected, "the clipboard text")
 
 
-def find_value_with_unit(program, main, length, pictures, scratch):
-    step("Ctrl+F in a conversion window, type 355 MPa and Enter: the stress window opens")
+def type_in_find_field(program, main, typed):
+    """Ctrl+F from the Length window, then the text: the list of matches and their names."""
     focus("Length")
     keys("ctrl+f")
     field = wait_for("the find field to hold the focus",
                      lambda: next((t for t in find_all(main, "text", FIND) if focused(t)), None))
-    type_text("355 MPa")
-    wait_for("the typed text in the find field", lambda: text(field) == "355 MPa")
+    type_text(typed)
+    wait_for("the typed text in the find field", lambda: text(field) == typed)
     matches = wait_for("the list of matches", lambda: find(program.app, "list", "Matches"))
-    first = wait_for("the matches", lambda: find_all(matches, "list item"))[0]
-    expect_equal(first.name, f"{STRESS} \u2014 Megapascal (MPa)", "the first match")
+    names = [item.name for item in wait_for("the matches", lambda: find_all(matches, "list item"))]
+    return matches, names
+
+
+def close_stress_window(program, length):
+    close(STRESS)
+    program.no_window(STRESS)
+    focus("Length")
+    wait_for("the value box to hold the keyboard focus again",
+             lambda: focused(find(length, "text", "Convert value")))
+
+
+def find_value_with_unit(program, main, length, pictures, scratch):
+    step("Ctrl+F in a conversion window, type 355 MPa and Enter: the stress window opens")
+    matches, names = type_in_find_field(program, main, "355 MPa")
+    expect_equal(names[0], f"{STRESS} \u2014 Megapascal (MPa)", "the first match")
     picture = os.path.join(pictures or scratch, "find.png")
     steady_picture(MAIN, picture, lambda: screenshot_around([main, matches], picture))
     keys("Return")
@@ -213,23 +227,12 @@ def find_value_with_unit(program, main, length, pictures, scratch):
     expect_equal(text(find(window, "text", "Convert value")), "355", "the value entered")
     ksi = 16
     wait_for("the ksi row", lambda: rows(window, ksi)[ksi - 1] == ("0.1450377", "51.48838"))
-    close(STRESS)
-    program.no_window(STRESS)
-    focus("Length")
-    wait_for("the value box to hold the keyboard focus again",
-             lambda: focused(find(length, "text", "Convert value")))
+    close_stress_window(program, length)
 
 
 def find_unit_the_file_lacks(program, main, length):
     step("Ctrl+F, type 355 N/cm2, pick the stress quantity: 3.55 in the MPa row")
-    focus("Length")
-    keys("ctrl+f")
-    field = wait_for("the find field to hold the focus",
-                     lambda: next((t for t in find_all(main, "text", FIND) if focused(t)), None))
-    type_text("355 N/cm2")
-    wait_for("the typed text in the find field", lambda: text(field) == "355 N/cm2")
-    matches = wait_for("the list of matches", lambda: find(program.app, "list", "Matches"))
-    names = [item.name for item in wait_for("the matches", lambda: find_all(matches, "list item"))]
+    _, names = type_in_find_field(program, main, "355 N/cm2")
     stress = f"{STRESS} \u2014 355 N/cm\u00B2 = 3.55 MPa"
     expect(stress in names, f"the stress quantity among the matches {names}")
     keys(*["Down"] * names.index(stress), "Return")
@@ -240,11 +243,7 @@ def find_unit_the_file_lacks(program, main, length):
     expect_equal(value_box.description, "355 N/cm\u00B2 = 3.55 MPa", "how the value was read")
     mpa = 4
     wait_for("the MPa row", lambda: rows(window, mpa)[mpa - 1] == ("1", "3.55"))
-    close(STRESS)
-    program.no_window(STRESS)
-    focus("Length")
-    wait_for("the value box to hold the keyboard focus again",
-             lambda: focused(find(length, "text", "Convert value")))
+    close_stress_window(program, length)
 
 
 def open_other_file(program, main, path):
