@@ -204,6 +204,11 @@ TEST(UnitFinder, OrderAndWhatAMatchOpens) {
         EXPECT_TRUE(shippedFinder().find(none).matches.empty())
             << QString::fromUtf16(none).toStdString();
     }
+    // Text of any length or depth ends, within the limits of the list.
+    for (const QString& hostile : {QString(100000, u'm'), QString(5000, u'(') + u'm',
+                                   QStringLiteral("kN/").repeated(20000)}) {
+        EXPECT_LE(shippedFinder().find(hostile).matches.size(), std::size_t(kMaxFindMatches));
+    }
 }
 
 // A file of one's own: its quantities known by what their units measure, whatever their captions,
