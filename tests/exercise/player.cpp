@@ -473,8 +473,9 @@ void Player::playConversion(const Action& action) {
             case Act::ActivateConversion:
                 if (QApplication::activeWindow() != &w) {
                     QApplication::setActiveWindow(&w);
-                    // Activation hands the chart to a window that did not have it.
-                    sends = chartLoaded && w.F2x != m_model.owner;
+                    // Activation hands the chart to a window that did not have it, or whose
+                    // rows another window's have replaced since.
+                    sends = chartLoaded && (w.F2x != m_model.owner || m_model.sender != &w);
                     m_model.owner = w.F2x;
                 }
                 break;
