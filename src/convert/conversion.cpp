@@ -55,14 +55,14 @@ UnitTable buildUnitTable(const UnitTables& tables, Quantity quantity) {
 
 namespace {
 // A single holds 7 significant digits only down to its smallest normal value; below it the
-// digits run out one by one (1E-44 is held as 9.809089E-45), so such a number is not shown.
-bool holdsSevenDigits(float value) {
-    return value == 0 || std::fabs(value) >= std::numeric_limits<float>::min();
-}
-
+// digits run out one by one (1E-44 is held as 9.809089E-45, 1E-48 as 0), so such a number is
+// not shown.
 std::optional<float> heldValue(double value) {
     const auto single = number::toSingle(value);
-    if (!single.ok() || !holdsSevenDigits(single.value)) return std::nullopt;
+    if (!single.ok()) return std::nullopt;
+    if (value != 0 && std::fabs(single.value) < std::numeric_limits<float>::min()) {
+        return std::nullopt;
+    }
     return single.value;
 }
 

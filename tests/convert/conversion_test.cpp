@@ -110,6 +110,7 @@ TEST(ConvertRow, NothingWhereTheRowCannotBeWorkedOut) {
     const RowText under = convertRow(1e-35f, {1, 1e-6}, 1, 0);
     EXPECT_EQ(under.scale, QString("1E-06"));
     EXPECT_FALSE(under.value);
+    EXPECT_FALSE(convertRow(1e-30f, {1, 1e-18}, 1, 0).value);  // a single holds 1E-48 as 0
 
     // An entered number beyond the single range leaves the values and still gives the scales.
     const RowText noValue = convertRow(std::nullopt, kLength, kMm, kM);
