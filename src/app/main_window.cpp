@@ -13,8 +13,10 @@
 #include "help/about_window.h"
 #include "settings/setting_window.h"
 #include "ui/dialogs.h"
+#include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/toolbar_keys.h"
 #include "ui/twips.h"
 #include "units/unit_reader.h"
 
@@ -40,22 +42,33 @@ Form1::Form1(Application& app) : m_app(app) {
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(20, 20));
+    // The help window comes up from every window of the program, as Ctrl+F does the find field.
     const struct {
         int image;
         const char* text;
         const char* tip;
         QIcon icon;
-    } buttons[] = {{1, "Open", "Open the data file (*.zep).", ui::icons::openFile()},
-                   {2, "Setting", "Comannd display setting", ui::icons::settings()},
-                   {3, "Help", "Help & information", ui::icons::help()}};
+        QKeySequence key;
+        Qt::ShortcutContext scope;
+    } buttons[] = {
+        {1, "Open", "Open the data file (*.zep).", ui::icons::openFile(), QKeySequence::Open,
+         Qt::WindowShortcut},
+        {2, "Setting", "Comannd display setting", ui::icons::settings(),
+         QKeySequence(Qt::CTRL | Qt::Key_Comma), Qt::WindowShortcut},
+        {3, "Help", "Help & information", ui::icons::help(), QKeySequence(Qt::Key_F1),
+         Qt::ApplicationShortcut}};
+    QAction* help = nullptr;
     for (const auto& b : buttons) {
         if (b.image == 3) Toolbar1->addSeparator();
         QAction* action = Toolbar1->addAction(b.icon, QString::fromLatin1(b.text));
         action->setToolTip(QString::fromLatin1(b.tip));
         action->setData(b.image);
+        ui::setCommandKey(Toolbar1, action, b.key, b.scope);
         connect(action, &QAction::triggered, this,
                 [this, image = b.image] { Toolbar1_ButtonClick(image); });
+        help = action;
     }
+    ui::reachByKeys(Toolbar1);
 
     SSTab1 = new ui::RowTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -74,9 +87,14 @@ Form1::Form1(Application& app) : m_app(app) {
     templateButton->hide();
     Command1.push_back(templateButton);
 
-    // Made last, so that the keyboard still starts on the tabs; Tab goes on to the field.
     m_find = new FindField(app, Toolbar1);
     Toolbar1->addWidget(m_find);
+    // In reading order: the toolbar's buttons, the find field, the tabs, the quantities.
+    setTabOrder(Toolbar1->widgetForAction(help), m_find);
+    setTabOrder(m_find, SSTab1->tabBar());
+    ui::showFocusMark(SSTab1->tabBar());
+    // The keyboard starts on the tabs, where the quantities are picked.
+    SSTab1->tabBar()->setFocus();
 }
 
 void Form1::Form_Load() {
@@ -111,6 +129,7 @@ void Form1::buildTabButtons(int t) {
         auto* button = new QPushButton(QStringLiteral("Command %1").arg(k), container);
         button->setFont(Command1[0]->font());
         placeGridButton(button, c, kDesignButtonWidthTw, origin);
+        ui::showFocusMark(button);
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
         Command1.push_back(button);

@@ -19,6 +19,7 @@
 #include "settings/chart_settings_window.h"
 #include "ui/chart_icons.h"
 #include "ui/chart_view.h"
+#include "ui/toolbar_keys.h"
 #include "ui/twips.h"
 
 namespace zephal {
@@ -86,13 +87,15 @@ Chart1::Chart1(Application& app) : m_app(app) {
         ui::ChartIcon icon;
         const char* tip;
         bool toggles;
+        QKeySequence key;
     } buttons[] = {
-        {2, ui::ChartIcon::Bars2D, "2D Chart", false},
-        {3, ui::ChartIcon::Bars3D, "3D chart", false},
+        {2, ui::ChartIcon::Bars2D, "2D Chart", false, QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {3, ui::ChartIcon::Bars3D, "3D chart", false, QKeySequence(Qt::CTRL | Qt::Key_3)},
         // Each tool tip names what its own button does.
-        {4, ui::ChartIcon::Individual, "Individual Chart with Legend", true},
-        {5, ui::ChartIcon::Logarithm, "Logarithm Chart", true},
-        {6, ui::ChartIcon::Settings, "Chart setting", false},
+        {4, ui::ChartIcon::Individual, "Individual Chart with Legend", true,
+         QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {5, ui::ChartIcon::Logarithm, "Logarithm Chart", true, QKeySequence(Qt::CTRL | Qt::Key_K)},
+        {6, ui::ChartIcon::Settings, "Chart setting", false, QKeySequence(Qt::CTRL | Qt::Key_Comma)},
     };
     for (const auto& b : buttons) {
         QAction* action = Toolbar1->addAction(ui::chartIcon(b.icon), QString::fromLatin1(b.tip));
@@ -112,7 +115,9 @@ Chart1::Chart1(Application& app) : m_app(app) {
                     [this, index = b.index] { Toolbar1_ButtonClick(index); });
         }
         Buttons[static_cast<std::size_t>(b.index)] = action;
+        ui::setCommandKey(Toolbar1, action, b.key);
     }
+    ui::reachByKeys(Toolbar1);
 
     MSChart1 = new ui::ChartView(this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));

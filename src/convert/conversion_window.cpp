@@ -18,8 +18,10 @@
 #include "convert/number_text.h"
 #include "settings/setting_window.h"
 #include "ui/controls.h"
+#include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/toolbar_keys.h"
 #include "ui/twips.h"
 
 namespace zephal {
@@ -122,6 +124,10 @@ void Form2::buildToolbar() {
         connect(action, &QAction::triggered, this,
                 [this, index = action->data().toInt()] { Toolbar1_ButtonClick(index); });
     }
+    // Ctrl+C stays with the boxes, which copy the text selected in them.
+    ui::setCommandKey(Toolbar1, clipboard, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    ui::setCommandKey(Toolbar1, chart, QKeySequence(Qt::CTRL | Qt::Key_G));
+    ui::reachByKeys(Toolbar1);
 }
 
 void Form2::buildControls() {
@@ -149,6 +155,7 @@ void Form2::buildControls() {
     // the value box so that the user can go on typing.
     HScroll1->setFocusPolicy(Qt::TabFocus);
     HScroll1->installEventFilter(this);
+    ui::showFocusMark(HScroll1);
     ui::setGeometryTw(HScroll1, {2025, 75, 1500, 240});
 
     Text2 = new QLineEdit(QStringLiteral("1"), m_client);

@@ -29,9 +29,20 @@ double contrastRatio(std::uint32_t first, std::uint32_t second) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-std::uint32_t readableTextColor(std::uint32_t background, std::uint32_t preferred) {
-    if (contrastRatio(background, preferred) >= kReadableContrast) return preferred;
+namespace {
+std::uint32_t preferredOrBlackOrWhite(std::uint32_t background, std::uint32_t preferred,
+                                      double contrast) {
+    if (contrastRatio(background, preferred) >= contrast) return preferred;
     return contrastRatio(background, kBlack) >= contrastRatio(background, kWhite) ? kBlack : kWhite;
+}
+}  // namespace
+
+std::uint32_t readableTextColor(std::uint32_t background, std::uint32_t preferred) {
+    return preferredOrBlackOrWhite(background, preferred, kReadableContrast);
+}
+
+std::uint32_t focusMarkColor(std::uint32_t background, std::uint32_t preferred) {
+    return preferredOrBlackOrWhite(background, preferred, kVisibleMarkContrast);
 }
 
 }  // namespace zephal::ui

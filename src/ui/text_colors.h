@@ -13,6 +13,9 @@
 namespace zephal::ui {
 
 inline constexpr double kReadableContrast = 4.5;
+// A mark that is no text (the frame round the control that has the keyboard focus) is seen at a
+// glance from 3:1, the contrast WCAG 2 asks of the parts of a control.
+inline constexpr double kVisibleMarkContrast = 3.0;
 
 // From 0 for black to 1 for white.
 double relativeLuminance(std::uint32_t rgb);
@@ -23,5 +26,9 @@ double contrastRatio(std::uint32_t first, std::uint32_t second);
 // The colour for text on `background`: `preferred` where it reads, otherwise black or white,
 // whichever reads better.
 std::uint32_t readableTextColor(std::uint32_t background, std::uint32_t preferred);
+
+// The colour for a focus mark on `background`: `preferred` (the scheme's highlight) where it
+// stands out at 3:1, otherwise black or white, whichever stands out more.
+std::uint32_t focusMarkColor(std::uint32_t background, std::uint32_t preferred);
 
 }  // namespace zephal::ui

@@ -66,7 +66,7 @@ TEST_F(FindFieldTest, FitsTheToolbarAfterHelpWithoutMovingTheGrid) {
             const QList<QAction*> actions = main.Toolbar1->actions();
             EXPECT_EQ(actions.indexOf(main.Toolbar1->actionAt(field().geometry().center())),
                       actions.size() - 1);
-            EXPECT_EQ(actions[actions.size() - 2]->toolTip(), "Help & information");
+            EXPECT_EQ(actions[actions.size() - 2]->data(), 3);  // the help button
             EXPECT_TRUE(field().isVisible());
             EXPECT_LE(field().geometry().right(), main.Toolbar1->width());
             for (auto* more : main.Toolbar1->findChildren<QToolButton*>("qt_toolbar_ext_button")) {

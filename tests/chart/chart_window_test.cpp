@@ -99,14 +99,15 @@ TEST_F(ChartWindowTest, FirstLoad) {
     EXPECT_FALSE(c.Timer1->isActive());
     EXPECT_EQ(column1(), QStringList({"2", "8", "4"}));
 
-    // Each button's tool tip and accessible name say what that button does.
+    // Each button's tool tip and accessible name say what that button does, the tip with its key.
     QStringList tips;
     for (int i = 2; i <= 6; ++i) {
         tips << c.Buttons[static_cast<std::size_t>(i)]->toolTip();
-        EXPECT_EQ(c.Buttons[static_cast<std::size_t>(i)]->text(), tips.back());
+        EXPECT_TRUE(tips.back().startsWith(c.Buttons[static_cast<std::size_t>(i)]->text() + " ("));
     }
-    EXPECT_EQ(tips, QStringList({"2D Chart", "3D chart", "Individual Chart with Legend",
-                                 "Logarithm Chart", "Chart setting"}));
+    EXPECT_EQ(tips, QStringList({"2D Chart (Ctrl+2)", "3D chart (Ctrl+3)",
+                                 "Individual Chart with Legend (Ctrl+L)", "Logarithm Chart (Ctrl+K)",
+                                 "Chart setting (Ctrl+,)"}));
     // The closed series list shows every name whole, and the toolbar still holds every button.
     QStyleOptionComboBox option;
     option.initFrom(c.Combo1);

@@ -8,19 +8,24 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 #include <QWidgetAction>
+#include <functional>
 
 #include "app/application.h"
 #include "app/main_window.h"
 #include "chart/chart_grid.h"
 #include "chart/chart_window.h"
 #include "help/about_window.h"
+#include "settings/chart_settings_window.h"
 #include "settings/setting_window.h"
 #include "support.h"
 #include "ui/chart_view.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -471,9 +476,10 @@ TEST_F(ConversionWindowTest, ToolbarsCarryTheirPicturesAndTips) {
         if (action->isSeparator() || qobject_cast<QWidgetAction*>(action)) continue;
         EXPECT_FALSE(action->icon().isNull());
         tips << action->toolTip();
+        EXPECT_EQ(main().Toolbar1->widgetForAction(action)->accessibleDescription(), tips.back());
     }
-    EXPECT_EQ(tips, QStringList({"Open the data file (*.zep).", "Comannd display setting",
-                                 "Help & information"}));
+    EXPECT_EQ(tips, QStringList({"Open the data file (*.zep). (Ctrl+O)",
+                                 "Comannd display setting (Ctrl+,)", "Help & information (F1)"}));
     tips.clear();
     Form2& w = open(kLength);
     for (QAction* action : w.Toolbar1->actions()) {
@@ -483,8 +489,8 @@ TEST_F(ConversionWindowTest, ToolbarsCarryTheirPicturesAndTips) {
         }
         tips << action->toolTip();
     }
-    EXPECT_TRUE(tips.contains("List datas is outputed to Clipboard."));
-    EXPECT_TRUE(tips.contains("The chart display of datas."));
+    EXPECT_TRUE(tips.contains("List datas is outputed to Clipboard. (Ctrl+Shift+C)"));
+    EXPECT_TRUE(tips.contains("The chart display of datas. (Ctrl+G)"));
 }
 
 TEST_F(ConversionWindowTest, ToolbarShowsTheSettingsAndHelpWindows) {
@@ -666,6 +672,121 @@ TEST_F(ConversionWindowTest, UnitColumnWidensForLongSymbols) {
 
 namespace zephal {
 namespace {
+
+// What a keyboard user meets on the way: a button by its text, any other control by its name.
+QString focusName(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QToolButton*>(widget)) return button->text();
+    if (qobject_cast<const QTabBar*>(widget)) return QStringLiteral("tabs");
+    return widget ? widget->accessibleName() : QStringLiteral("nothing");
+}
+
+// Every window's toolbar comes first in the order of the Tab key, Shift+Tab goes back, and each
+// button shows where the keyboard is.
+TEST_F(ConversionWindowTest, TabReachesEveryToolbarButtonInReadingOrder) {
+    Form2& w = open(kLength);
+    w.Toolbar1_ButtonClick(4);
+    Chart1& chart = app.chart1();
+    const auto firstButton = [](QToolBar* bar) {
+        for (QAction* action : bar->actions()) {
+            if (action->data().isValid()) return bar->widgetForAction(action);
+        }
+        return static_cast<QWidget*>(nullptr);
+    };
+    const struct {
+        const char* name;
+        QWidget* first;
+        QStringList order;  // from the first stop on, by Tab
+    } rows[] = {
+        {"main window",
+         firstButton(main().Toolbar1),
+         {"Open", "Setting", "Help", "Find a unit or quantity", "tabs"}},
+        {"conversion window",
+         firstButton(w.Toolbar1),
+         {"Clipboard", "Chart", "Convert value", "Description unit"}},
+        {"chart window",
+         chart.Combo1,
+         {"Series", "2D Chart", "3D chart", "Individual Chart with Legend", "Logarithm Chart",
+          "Chart setting"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTest::qWait(20);
+        QApplication::setActiveWindow(row.first->window());
+        row.first->setFocus(Qt::TabFocusReason);
+        QStringList met = {focusName(QApplication::focusWidget())};
+        for (qsizetype i = 1; i < row.order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            met << focusName(QApplication::focusWidget());
+            if (const auto* button = qobject_cast<QToolButton*>(QApplication::focusWidget())) {
+                EXPECT_TRUE(ui::hasFocusMark(button)) << met.back().toStdString();
+            }
+        }
+        EXPECT_EQ(met, row.order);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(focusName(QApplication::focusWidget()), row.order[row.order.size() - 2]);
+    }
+}
+
+// The keys of the toolbar commands, each pressed where a user's hands would be, and Space and
+// Enter on a focused button.
+TEST_F(ConversionWindowTest, ToolbarCommandsByKey) {
+    Form2& w = open(kLength);
+    type(w.Text1, "2");
+    w.Toolbar1_ButtonClick(4);
+    Chart1& chart = app.chart1();
+    chart.hide();
+    const auto button = [](QToolBar* bar, int data) {
+        for (QAction* action : bar->actions()) {
+            if (action->data() == data) return bar->widgetForAction(action);
+        }
+        return static_cast<QWidget*>(nullptr);
+    };
+    const QString table =
+        "1,Length\r\n3,metre (m),2\r\n2,millimetre (mm),2000\r\n2,foot (ft),6.56168\r\n";
+    const struct {
+        const char* name;
+        QWidget* focus;
+        QKeySequence key;
+        std::function<bool()> done;
+    } rows[] = {
+        {"Ctrl+O opens a data file", main().SSTab1->tabBar(), QKeySequence("Ctrl+O"),
+         [&] { return dialogs.filtersAsked.size() == 1; }},
+        {"Ctrl+, shows the display settings", main().SSTab1->tabBar(), QKeySequence("Ctrl+,"),
+         [&] { return app.setting().isVisible(); }},
+        {"F1 shows help from a conversion window", w.Text1, QKeySequence("F1"),
+         [&] { return app.aboutLoaded() && app.aboutLoaded()->isVisible(); }},
+        {"Ctrl+Shift+C copies the table while typing", w.Text1, QKeySequence("Ctrl+Shift+C"),
+         [&] { return QGuiApplication::clipboard()->text() == table; }},
+        {"Ctrl+C in a box copies what is selected there", w.Tx[1], QKeySequence("Ctrl+A, Ctrl+C"),
+         [&] { return QGuiApplication::clipboard()->text() == "2000"; }},
+        {"Enter on the clipboard button", button(w.Toolbar1, 2), QKeySequence(Qt::Key_Return),
+         [&] { return QGuiApplication::clipboard()->text() == table; }},
+        {"Ctrl+G shows the chart", w.Text1, QKeySequence("Ctrl+G"),
+         [&] { return chart.isVisible(); }},
+        {"Ctrl+3 draws it in 3D", chart.Combo1, QKeySequence("Ctrl+3"),
+         [&] { return chart.MSChart1->grid().chartType() == kChartType3D; }},
+        {"Ctrl+K switches the logarithm on", chart.Combo1, QKeySequence("Ctrl+K"),
+         [&] { return chart.blnLogChart() && chart.Buttons[5]->isChecked(); }},
+        {"Space on the logarithm button switches it off", button(chart.Toolbar1, 5),
+         QKeySequence(Qt::Key_Space), [&] { return !chart.blnLogChart(); }},
+        {"Ctrl+L the individual layout", chart.Combo1, QKeySequence("Ctrl+L"),
+         [&] { return chart.blnIndividual(); }},
+        {"Ctrl+2 draws it in 2D", chart.Combo1, QKeySequence("Ctrl+2"),
+         [&] { return chart.MSChart1->grid().chartType() == kChartType2D; }},
+        {"Ctrl+, shows the chart settings", chart.Combo1, QKeySequence("Ctrl+,"),
+         [&] { return app.form3Loaded() && app.form3Loaded()->isVisible(); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QGuiApplication::clipboard()->clear();
+        QTest::qWait(20);
+        QApplication::setActiveWindow(row.focus->window());
+        row.focus->setFocus(Qt::TabFocusReason);
+        QTest::keySequence(row.focus, row.key);
+        // An animated click lands a moment later.
+        EXPECT_TRUE(QTest::qWaitFor(row.done, 1000));
+    }
+}
 
 TEST_F(ConversionWindowTest, KeysOnTheScrollBarStepLikeItsButtonsAndTrough) {
     Form2& w = open(kLength);

@@ -41,6 +41,7 @@ struct Scheme {
     const char* name;
     std::uint32_t window;
     std::uint32_t text;
+    std::uint32_t highlight;
 };
 struct ButtonColors {
     Scheme scheme;
@@ -67,14 +68,19 @@ TEST_P(ReadableTextOnEveryButton, ReadsAtFourAndAHalfToOne) {
         if (contrastRatio(background, text) < kReadableContrast && ++unreadable <= 5) {
             ADD_FAILURE() << std::hex << "text " << text << " on " << background;
         }
+        // The focus mark drawn over the button stands out as well.
+        const std::uint32_t mark = focusMarkColor(background, scheme.highlight);
+        if (contrastRatio(background, mark) < kVisibleMarkContrast && ++unreadable <= 5) {
+            ADD_FAILURE() << std::hex << "focus mark " << mark << " on " << background;
+        }
     }
     EXPECT_EQ(unreadable, 0);
     // The scheme's own text stays on its own window.
     EXPECT_EQ(readableTextColor(scheme.window, scheme.text), scheme.text);
 }
 
-const Scheme kLight{"light", rgb(239, 240, 241), rgb(35, 38, 41)};
-const Scheme kDark{"dark", rgb(32, 35, 38), rgb(252, 252, 252)};
+const Scheme kLight{"light", rgb(239, 240, 241), rgb(35, 38, 41), rgb(61, 174, 233)};
+const Scheme kDark{"dark", rgb(32, 35, 38), rgb(252, 252, 252), rgb(61, 174, 233)};
 
 INSTANTIATE_TEST_SUITE_P(Schemes, ReadableTextOnEveryButton,
                          testing::Values(ButtonColors{kLight, CommandShade::Light},
