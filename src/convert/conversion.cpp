@@ -38,6 +38,14 @@ QString shortUnitName(QStringView item) {
     return item.mid(open + 1, count).toString();
 }
 
+RowNames rowNames(QStringView shortName, QStringView item, int row) {
+    QString unit = shortName.trimmed().toString();
+    if (unit.isEmpty()) unit = item.trimmed().toString();
+    if (unit.isEmpty()) unit = QStringLiteral("row %1").arg(row);
+    return {unit, QStringLiteral("Scale factor to ") + unit, QStringLiteral("Value in ") + unit,
+            QStringLiteral("Chart ") + unit};
+}
+
 UnitTable buildUnitTable(const UnitTables& tables, Quantity quantity) {
     UnitTable table;
     const CommandItem& command = tables.CommandItems(quantity.command, quantity.tab);

@@ -37,6 +37,17 @@ double widenFactor(float factor);
 // "metre (m)" gives "m"; text without "(" gives itself trimmed; "foot (ft" gives "f".
 QString shortUnitName(QStringView item);
 
+// What a screen reader calls the parts of row `row` (from 1): the unit label by the unit's
+// symbol, the boxes by what they hold in it ("Value in mm", "Scale factor to mm", "Chart mm").
+// A unit without a symbol goes by its whole list entry, and one with neither by the row's number.
+struct RowNames {
+    QString unit;
+    QString scale;
+    QString value;
+    QString chart;
+};
+RowNames rowNames(QStringView shortName, QStringView item, int row);
+
 // What a window takes from the tables when it opens; it never follows later changes.
 struct UnitTable {
     QStringList items;            // unit list entries: the item texts of the data file

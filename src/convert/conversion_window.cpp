@@ -133,14 +133,17 @@ void Form2::buildToolbar() {
 void Form2::buildControls() {
     const QFont mincho = ui::fonts::font(ui::fonts::kMsMincho, 9);
 
+    // Captions on the colour of menu bars, as flat as the boxes beside them; told to a screen
+    // reader as the labels they are, each of the control it names.
     for (const char* caption : {"Change covert value", "Step"}) {
-        auto* box = new QLineEdit(QString::fromLatin1(caption), m_client);
-        box->setReadOnly(true);
-        box->setFrame(false);
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setFont(mincho);
-        setBaseColor(box, menuColor());
-        Text3.push_back(box);
+        auto* label = new QLabel(QString::fromLatin1(caption), m_client);
+        label->setFont(mincho);
+        label->setIndent(2);  // where a flat text box starts its text
+        QPalette palette = label->palette();
+        ui::setColorWithText(palette, QPalette::Window, QPalette::WindowText, menuColor());
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+        Text3.push_back(label);
     }
     ui::setGeometryTw(Text3[0], {90, 90, 1875, 270});
     ui::setGeometryTw(Text3[1], {3645, 90, 390, 270});
@@ -160,6 +163,8 @@ void Form2::buildControls() {
 
     Text2 = new QLineEdit(QStringLiteral("1"), m_client);
     Text2->setAccessibleName(QStringLiteral("Step"));
+    Text3[0]->setBuddy(HScroll1);
+    Text3[1]->setBuddy(Text2);
     Text2->setFont(mincho);
     ui::setGeometryTw(Text2, {4140, 50, 600, 270});
 
@@ -209,36 +214,32 @@ void Form2::buildControls() {
 // places them.
 void Form2::addRow() {
     const bool designed = Ln.empty();
-    const int row = static_cast<int>(Ln.size()) + 1;
 
     auto* caption = new QLabel(kRowCaption, m_client);
     caption->setFont(designed ? rowCaptionFont() : Ln[0]->font());
     ui::setGeometryTw(caption, {150, 1710, 1905, 285});
 
     auto* scale = new QLineEdit(QStringLiteral("Tn"), m_client);
-    scale->setAccessibleName(QStringLiteral("Scale %1").arg(row));
     scale->setReadOnly(true);
     setBaseColor(scale, menuColor());
     ui::setGeometryTw(scale, {405, 1665, 1365, 315});
 
     auto* value = new QLineEdit(QStringLiteral("Tx"), m_client);
-    value->setAccessibleName(QStringLiteral("Value %1").arg(row));
     value->setReadOnly(true);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui::setGeometryTw(value, {2070, 1665, 2490, 315});
 
     auto* unit = new QLabel(QStringLiteral("Lx"), m_client);
     unit->setTextFormat(Qt::PlainText);  // a symbol from the data file is shown as written
-    unit->setAccessibleName(QStringLiteral("Unit %1").arg(row));
     unit->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25, true));
     ui::setGeometryTw(unit, {4654, 1710, convert::kUnitColumnWidthTw, 285});
 
     auto* tick = new QCheckBox(m_client);
-    tick->setAccessibleName(QStringLiteral("Chart %1").arg(row));
     tick->setFont(ui::fonts::font(ui::fonts::kMsMincho, 9));
     tick->setChecked(true);
     ui::setGeometryTw(tick, {5445, 1710, 240, 240});
-    connect(tick, &QCheckBox::stateChanged, this, [this, index = row - 1] { Ck_Click(index); });
+    connect(tick, &QCheckBox::stateChanged, this,
+            [this, index = static_cast<int>(Ln.size())] { Ck_Click(index); });
 
     for (QWidget* w : std::initializer_list<QWidget*>{caption, scale, value, unit, tick}) {
         w->setVisible(designed);
@@ -277,6 +278,7 @@ void Form2::Form_Load() {
         setFontFamily(Lx.back(), japanese ? ui::fonts::kMsPGothic : ui::fonts::kTimesNewRoman);
     }
 
+    nameRows(table.items);
     fitUnitColumn();
     if (table.items.isEmpty()) showNoUnits();
 
@@ -323,6 +325,23 @@ void Form2::Form_Activate() {
         ui::setBackColor(Ln[i], back);
         ui::setBackColor(Lx[i], back);
         ui::setBackColor(Ck[i], back);
+    }
+}
+
+// A screen reader hears each row's unit in the names of its label and boxes, and the whole
+// unit list entry ("millimetre (mm)") as their description.
+void Form2::nameRows(const QStringList& items) {
+    for (qsizetype i = 0; i < items.size() && static_cast<std::size_t>(i) < Ln.size(); ++i) {
+        const auto row = static_cast<std::size_t>(i);
+        const convert::RowNames names =
+            convert::rowNames(m_unitNames.value(i), items[i], static_cast<int>(i) + 1);
+        Lx[row]->setAccessibleName(names.unit);
+        Tn[row]->setAccessibleName(names.scale);
+        Tx[row]->setAccessibleName(names.value);
+        Ck[row]->setAccessibleName(names.chart);
+        for (QWidget* w : std::initializer_list<QWidget*>{Lx[row], Tn[row], Tx[row], Ck[row]}) {
+            w->setAccessibleDescription(items[i]);
+        }
     }
 }
 
@@ -451,8 +470,6 @@ void Form2::Converts() {
         setChangedText(Tn[i], row.scale.value_or(QString()));
         setChangedText(Tx[i], row.value.value_or(QString()));
         Lx[i]->setText(m_unitNames[static_cast<qsizetype>(i)]);
-        // The label's name says which row it is; a screen reader also reads the unit itself.
-        Lx[i]->setAccessibleDescription(Lx[i]->text());
 
         if (i < m_placedRows) continue;
         // Every row is a copy of row 0, so row 0's boxes give the heights of all of them.

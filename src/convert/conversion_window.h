@@ -46,7 +46,7 @@ public:
     QToolBar* Toolbar1;
     QLineEdit* Text1;  // the value to convert
     QLineEdit* Text2;  // the scroll bar's step
-    std::vector<QLineEdit*> Text3;
+    std::vector<QLabel*> Text3;  // captions: "Change covert value", "Step"
     QScrollBar* HScroll1;
     QComboBox* Combo1;
     std::vector<QLabel*> Label1;
@@ -82,6 +82,7 @@ private:
     void buildToolbar();
     void buildControls();
     void addRow();
+    void nameRows(const QStringList& items);
     void fitUnitColumn();
     void showNoUnits();
     bool japaneseUnitFont();

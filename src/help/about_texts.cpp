@@ -162,8 +162,27 @@ QStringList toList(const char16_t* const (&items)[N]) {
 
 }  // namespace
 
-QStringList unitSystemsTable() { return toList(kUnitSystems); }
+QStringList unitSystemsTable() {
+    return toList(kUnitSystems);
+}
 
-QStringList notesAndConstants() { return toList(kNotes); }
+QStringList notesAndConstants() {
+    return toList(kNotes);
+}
+
+QString spokenItem(QStringView item) {
+    const auto isBar = [](const QString& column) {
+        return column.size() >= 3 && column.count(u'-') == column.size();
+    };
+    QStringList words;
+    bool onlyBars = true;
+    for (QStringView column : item.split(u'\t')) {
+        const QString word = column.toString().simplified();
+        if (word.isEmpty()) continue;
+        onlyBars = onlyBars && isBar(word);
+        words << (isBar(word) ? QStringLiteral("over") : word);
+    }
+    return onlyBars ? QString() : words.join(QStringLiteral(", "));
+}
 
 }  // namespace zephal::help

@@ -4,6 +4,7 @@
 // characters; empty items are spacers.
 
 #include <QStringList>
+#include <QStringView>
 
 namespace zephal::help {
 
@@ -12,5 +13,9 @@ QStringList unitSystemsTable();
 
 // Notes on length and speed, physical constants and the SI prefixes.
 QStringList notesAndConstants();
+
+// An item as a screen reader should say it: its columns as words separated by commas, a dashed
+// fraction bar as "over", and a line of dashes as nothing. The screen keeps the drawn layout.
+QString spokenItem(QStringView item);
 
 }  // namespace zephal::help

@@ -26,6 +26,10 @@ QListWidget* makeList(QWidget* page, const QStringList& items, QList<double> tab
     list->setItemDelegate(new ui::TabStopDelegate(std::move(tabStops), list));
     list->setUniformItemSizes(true);
     list->addItems(items);
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        item->setData(Qt::AccessibleTextRole, help::spokenItem(item->text()));
+    }
     return list;
 }
 

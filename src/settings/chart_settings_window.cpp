@@ -37,8 +37,9 @@ Form3::Form3(Application& app) : m_app(app) {
     ui::setGeometryTw(Option1[0], {180, 315, 3750, 180});
     // Made after the option so that it lies over the blank run of the option's caption.
     Picture1 = new ui::ColorSwatch(Frame1);
-    Picture1->setAccessibleName(QStringLiteral("Plot color"));
-    Picture1->setToolTip(QStringLiteral("Plot color"));
+    // Named for what it does, as a button is.
+    Picture1->setAccessibleName(QStringLiteral("Choose the plot color"));
+    Picture1->setToolTip(QStringLiteral("Choose the plot color"));
     ui::setGeometryTw(Picture1, {3000, 300, 300, 200});
     Option1.push_back(new QRadioButton(QStringLiteral("Unit Coomand  color"), Frame1));
     Option1[1]->setChecked(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/color_swatch.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,8 +10,35 @@
 #include "ui/controls.h"
 
 namespace zephal::ui {
+namespace {
+
+// To a screen reader the patch is the button it works as, pressed as a click presses it.
+class SwatchAccessible final : public QAccessibleWidget {
+public:
+    explicit SwatchAccessible(ColorSwatch* swatch)
+        : QAccessibleWidget(swatch, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            static_cast<ColorSwatch*>(widget())->press();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+};
+
+QAccessibleInterface* swatchInterface(const QString&, QObject* object) {
+    auto* swatch = qobject_cast<ColorSwatch*>(object);
+    return swatch ? new SwatchAccessible(swatch) : nullptr;
+}
+
+}  // namespace
 
 ColorSwatch::ColorSwatch(QWidget* parent) : QFrame(parent) {
+    QAccessible::removeFactory(swatchInterface);
+    QAccessible::installFactory(swatchInterface);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -26,6 +54,10 @@ std::uint32_t ColorSwatch::color() const {
     return backColor(this);
 }
 
+void ColorSwatch::press() {
+    emit clicked();
+}
+
 void ColorSwatch::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QFrame::mousePressEvent(event);
@@ -37,7 +69,7 @@ void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     m_pressed = false;
     QFrame::mouseReleaseEvent(event);
-    if (click) emit clicked();
+    if (click) press();
 }
 
 void ColorSwatch::keyPressEvent(QKeyEvent* event) {
@@ -45,7 +77,7 @@ void ColorSwatch::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            emit clicked();
+            press();
             return;
         default:
             QFrame::keyPressEvent(event);

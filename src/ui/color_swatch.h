@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clickable patch of one colour, as a picture box showing a chosen colour: a click, or Space
-// or Enter while it has the focus, asks for a new colour.
+// or Enter while it has the focus, asks for a new colour. Assistive technology sees a button.
 
 #include <QFrame>
 #include <cstdint>
@@ -16,6 +16,8 @@ public:
     // 24-bit RGB, red in the low byte.
     void setColor(std::uint32_t rgb);
     std::uint32_t color() const;
+    // What a click does: asks for a new colour.
+    void press();
 
 signals:
     void clicked();

@@ -24,6 +24,25 @@ TEST(ShortUnitName, TextBetweenTheParenthesesOrTheTrimmedText) {
     }
 }
 
+TEST(RowNames, ByTheSymbolOrTheEntryOrTheRow) {
+    const struct {
+        const char* name;
+        const char* shortName;
+        const char* item;
+        const char* unit;
+    } rows[] = {{"symbol", "mm", "millimetre (mm)", "mm"},
+                {"no symbol", "", "metre ()", "metre ()"},
+                {"blanks only", " ", " ", "row 3"}};
+    for (const auto& r : rows) {
+        const RowNames names = rowNames(QString::fromUtf8(r.shortName), QString::fromUtf8(r.item), 3);
+        const QString unit = QString::fromUtf8(r.unit);
+        EXPECT_EQ(names.unit, unit) << r.name;
+        EXPECT_EQ(names.scale, "Scale factor to " + unit) << r.name;
+        EXPECT_EQ(names.value, "Value in " + unit) << r.name;
+        EXPECT_EQ(names.chart, "Chart " + unit) << r.name;
+    }
+}
+
 TEST(WidenFactor, GoesThroughTheSevenDigitText) {
     EXPECT_EQ(widenFactor(0.3048f), 0.3048);
     EXPECT_NE(static_cast<double>(0.3048f), 0.3048);  // what widening directly would give

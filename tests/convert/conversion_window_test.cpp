@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -158,6 +159,15 @@ TEST_F(ConversionWindowTest, NewWindowShowsOneUnitOfTheBaseUnit) {
     }
     EXPECT_EQ(w.Ln[0]->text(), "x                           =");
     EXPECT_EQ(app.state().ConvertLock, 0);  // the opener clears it after loading
+    // A screen reader hears the row's unit in every part of it, and the captions as labels.
+    const QWidget* mmRow[] = {w.Lx[1], w.Tn[1], w.Tx[1], w.Ck[1]};
+    QStringList names;
+    for (const QWidget* part : mmRow) {
+        names << part->accessibleName();
+        EXPECT_EQ(part->accessibleDescription(), "millimetre (mm)");
+    }
+    EXPECT_EQ(names, QStringList({"mm", "Scale factor to mm", "Value in mm", "Chart mm"}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.Text3[1])->role(), QAccessible::StaticText);
 
     Form2& force = open(kForce);
     EXPECT_EQ(force.Combo1->currentIndex(), 1);

@@ -97,7 +97,8 @@ def main():
         move("Length", 500, 0)
         focus("Length")  # the window takes its button's colour as it comes to the front
         labels = [find(length, "label", c) for c in CAPTIONS]
-        labels += [n for n in find_all(length, "label") if n.name.startswith("Unit ")]
+        # The unit symbols: the labels a screen reader hears with their unit's whole entry.
+        labels += [n for n in find_all(length, "label") if n.description]
         shot = os.path.join(scratch, "dark-conversion-window.png")
 
         def coloured():

@@ -19,6 +19,8 @@ import sys
 import tempfile
 import time
 
+import pyatspi
+
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Failure, Program, action, checked,  # noqa: E402
                      click, clipboard_text, close, distinct_colours, expect, expect_equal, find,
@@ -52,9 +54,16 @@ def step(title):
     print(f"-- {time.monotonic() - STARTED:5.1f} s  {title}", flush=True)
 
 
+def top_down(nodes):
+    return sorted(nodes, key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y)
+
+
 def rows(window, count):
-    boxes = {box.name: box for box in find_all(window, "text")}
-    return [(text(boxes[f"Scale {i}"]), text(boxes[f"Value {i}"])) for i in range(1, count + 1)]
+    """(scale, value) of the first rows, read from the boxes named for their units."""
+    boxes = find_all(window, "text")
+    scales = top_down(b for b in boxes if b.name.startswith("Scale factor to "))
+    values = top_down(b for b in boxes if b.name.startswith("Value in "))
+    return [(text(s), text(v)) for s, v in zip(scales[:count], values[:count])]
 
 
 def wait_rows(window, expected, what):
@@ -70,9 +79,9 @@ def wait_rows(window, expected, what):
 
 
 def ticks(window):
-    """Row number to ticked, for every row's chart tick box."""
-    return {int(box.name.split()[1]): checked(box) for box in find_all(window, "check box")
-            if box.name.startswith("Chart ")}
+    """Row number (from 1) to ticked, for every row's chart tick box."""
+    boxes = top_down(b for b in find_all(window, "check box") if b.name.startswith("Chart "))
+    return {i + 1: checked(box) for i, box in enumerate(boxes)}
 
 
 def steady_picture(title, path, take=None):
@@ -147,7 +156,7 @@ def switch_unit(window):
 
 def tick_rows(program, window, scratch):
     step("untick and tick a row: the chart window opens and follows the ticks")
-    tick = find(window, "check box", "Chart 2")
+    tick = find(window, "check box", "Chart mm")
     action(tick, "Toggle")
     wait_for("row 2 unticked", lambda: not checked(tick))
     chart = program.window(CHART)

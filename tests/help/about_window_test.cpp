@@ -125,6 +125,33 @@ TEST_F(AboutTest, NotesAndConstantsWordForWord) {
 
 // Every figure is its reference value (CODATA 2018, a defined value, or worked out from those)
 // correctly rounded to the digits it shows.
+// A screen reader hears rows of words: no tab characters and no runs of dashes.
+TEST_F(AboutTest, ListsAreReadAsRowsOfWords) {
+    const struct {
+        const char* name;
+        QListWidget* list;
+        int row;
+        const char16_t* spoken;
+    } rows[] = {
+        {"a line of dashes says nothing", about().List2, 0, u""},
+        {"a one-line quantity", about().List2, 4, u"Length, m, m, mm, ft, in"},
+        {"numerators", about().List2, 14, u"kgf/m^3, ton, lb･wt/ft^3, lb･wt/in^3"},
+        {"fraction bars", about().List2, 15, u"Density, Kg/m^3, over, over, over, over"},
+        {"a constant and its value", about().List1, 52, u"Acceleration of Gravity, 9.807 m/s2"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.list->item(row.row)->data(Qt::AccessibleTextRole).toString(),
+                  QString::fromUtf16(row.spoken))
+            << row.name;
+    }
+    for (const QListWidget* list : {about().List1, about().List2}) {
+        for (int i = 0; i < list->count(); ++i) {
+            const QString spoken = list->item(i)->data(Qt::AccessibleTextRole).toString();
+            EXPECT_FALSE(spoken.contains(u'\t') || spoken.contains(QStringLiteral("---"))) << i;
+        }
+    }
+}
+
 TEST(AboutTexts, EveryFigureIsRightToTheDigitsItShows) {
     constexpr double kR = 8.314462618;                 // J/(mol K)
     constexpr double kLbf = 0.45359237 * 9.80665;      // N

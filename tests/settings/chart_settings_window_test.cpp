@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QStyleOptionButton>
@@ -139,6 +140,12 @@ TEST_F(ChartSettingsTest, TheSwatchOpensTheColourDialogByMouseAndKey) {
     f.Picture1->setFocus();
     QTest::keyClick(f.Picture1, Qt::Key_Space);  // cancelled
     EXPECT_EQ(dialogs.colorsOffered, std::vector<std::uint32_t>({255u, 0xFF8000u}));
+    // A screen reader finds a button named for what it does, and presses it.
+    QAccessibleInterface* swatch = QAccessible::queryAccessibleInterface(f.Picture1);
+    EXPECT_EQ(swatch->role(), QAccessible::Button);
+    EXPECT_EQ(swatch->text(QAccessible::Name), "Choose the plot color");
+    swatch->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(dialogs.colorsOffered.size(), 3u);
     EXPECT_EQ(app.state().PlotColor, 0xFF8000u);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
