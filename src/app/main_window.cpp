@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QTabBar>
 
 #include "app/application.h"
@@ -16,6 +17,7 @@
 #include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/screen_fit.h"
 #include "ui/toolbar_keys.h"
 #include "ui/twips.h"
 #include "units/unit_reader.h"
@@ -72,9 +74,7 @@ Form1::Form1(Application& app) : m_app(app) {
 
     SSTab1 = new ui::RowTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    for (const char* caption : {"Unit 1", "Unit 2", "Unit 3"}) {
-        SSTab1->addTab(new QWidget, QString::fromLatin1(caption));
-    }
+    for (const char* caption : {"Unit 1", "Unit 2", "Unit 3"}) addPage(QString::fromLatin1(caption));
     constexpr int kDesignTabWidthTw = 3120;
     ui::setGeometryTw(SSTab1, {kGridTabLeft, kGridTabTop, kDesignTabWidthTw, kGridTabHeight});
     // Until a read lays the grid out, the window gives the tab control the same margin on
@@ -95,6 +95,26 @@ Form1::Form1(Application& app) : m_app(app) {
     ui::showFocusMark(SSTab1->tabBar());
     // The keyboard starts on the tabs, where the quantities are picked.
     SSTab1->tabBar()->setFocus();
+    fitWindow();
+}
+
+// The window takes the size the grid is laid out in. Where the screen is smaller it stays on the
+// screen, the tab control fills what room there is, and each page's buttons scroll under the
+// tab row.
+void Form1::fitWindow() {
+    // Each page holds its buttons and a little room beside and below the last.
+    const int room = ui::toPixels(60);
+    for (int t = 0; t < SSTab1->count(); ++t) {
+        QWidget* buttons = page(t);
+        const QRect used = buttons->childrenRect();
+        buttons->resize(std::max(used.right() + room, 0), std::max(used.bottom() + room, 0));
+    }
+    if (!ui::limitToScreen(this)) return;
+    const QPoint corner = SSTab1->pos();
+    const int bottomMargin = ui::toPixels(kGridWindowHeight - ui::kFrameHeightTw) -
+                             (corner.y() + ui::toPixels(kGridTabHeight));
+    SSTab1->resize(width() - 2 * corner.x(),
+                   std::min(SSTab1->height(), height() - corner.y() - bottomMargin));
 }
 
 void Form1::Form_Load() {
@@ -110,13 +130,16 @@ QPoint Form1::pageOrigin() const {
     return {-1, -SSTab1->tabBar()->sizeHint().height()};
 }
 
-QWidget* Form1::page(int t) { return SSTab1->widget(t); }
+QWidget* Form1::page(int t) { return static_cast<QScrollArea*>(SSTab1->widget(t))->widget(); }
+
+void Form1::addPage(const QString& caption) {
+    // The page scrolls its buttons when the screen leaves the tab control less than its height.
+    SSTab1->addTab(ui::scrollingArea(new QWidget, nullptr), caption);
+}
 
 // Tabs up to `tabs` exist; those beyond it are hidden.
 void Form1::setTabCount(int tabs) {
-    while (SSTab1->count() < tabs) {
-        SSTab1->addTab(new QWidget, QStringLiteral("Tab %1").arg(SSTab1->count()));
-    }
+    while (SSTab1->count() < tabs) addPage(QStringLiteral("Tab %1").arg(SSTab1->count()));
     for (int t = tabs; t < SSTab1->count(); ++t) SSTab1->setTabShown(t, false);
 }
 
@@ -148,6 +171,7 @@ void Form1::Start_Click() {
     ui::setWindowHeightTw(this, kGridWindowHeight);
     ui::setHeightTw(SSTab1, kGridTabHeight);
     SSTab1->setCurrentIndex(0);
+    fitWindow();
 }
 
 void Form1::SetData(const QString& path) {
@@ -216,6 +240,7 @@ void Form1::layoutGrid() {
     }
     ui::setWindowHeightTw(this, g.windowHeight);
     ui::setHeightTw(SSTab1, g.tabHeight);
+    fitWindow();
 }
 
 void Form1::Toolbar1_ButtonClick(int imageNumber) {

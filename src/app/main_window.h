@@ -44,6 +44,8 @@ protected:
 
 private:
     void layoutGrid();
+    void fitWindow();
+    void addPage(const QString& caption);
     void setTabCount(int tabs);
     QWidget* page(int t);
     void buildTabButtons(int t);

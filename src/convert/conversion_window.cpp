@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScrollArea>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <cmath>
@@ -21,6 +22,7 @@
 #include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/icons.h"
+#include "ui/screen_fit.h"
 #include "ui/toolbar_keys.h"
 #include "ui/twips.h"
 
@@ -30,6 +32,8 @@ namespace {
 constexpr int kToolbarHeightTw = 420;
 constexpr int kClientWidthTw = 5790;
 constexpr int kClientHeightTw = 4380;
+// The rows scroll from here down, below the captions "Scale factor" and "Results".
+constexpr int kRowsTopTw = 1650;
 constexpr int kScrollLowest = -32768;
 constexpr int kScrollHighest = 32767;
 
@@ -91,10 +95,14 @@ Form2::Form2(Application& app) : m_app(app) {
     m_client = new QWidget(this);
     m_client->setGeometry(0, ui::toPixels(kToolbarHeightTw), ui::toPixels(kClientWidthTw),
                           ui::toPixels(kClientHeightTw));
+    // The rows keep their design positions, counted from the top of the client area.
+    m_rows = new QWidget;
+    m_rowsArea = ui::scrollingArea(m_rows, m_client);
+    m_rowsOrigin = QPoint(0, -ui::toPixels(kRowsTopTw));
     buildControls();
-    ui::setWindowSizeTw(this, kClientWidthTw + ui::kFrameWidthTw,
-                        kClientHeightTw + kToolbarHeightTw + ui::kFrameHeightTw);
-    setFixedSize(size());
+    m_clientWidthTw = kClientWidthTw;
+    m_heightTw = kClientHeightTw + ui::kFrameHeightTw;
+    fitWindow();
 }
 
 void Form2::buildToolbar() {
@@ -215,29 +223,29 @@ void Form2::buildControls() {
 void Form2::addRow() {
     const bool designed = Ln.empty();
 
-    auto* caption = new QLabel(kRowCaption, m_client);
+    auto* caption = new QLabel(kRowCaption, m_rows);
     caption->setFont(designed ? rowCaptionFont() : Ln[0]->font());
-    ui::setGeometryTw(caption, {150, 1710, 1905, 285});
+    ui::setGeometryTw(caption, {150, 1710, 1905, 285}, m_rowsOrigin);
 
-    auto* scale = new QLineEdit(QStringLiteral("Tn"), m_client);
+    auto* scale = new QLineEdit(QStringLiteral("Tn"), m_rows);
     scale->setReadOnly(true);
     setBaseColor(scale, menuColor());
-    ui::setGeometryTw(scale, {405, 1665, 1365, 315});
+    ui::setGeometryTw(scale, {405, 1665, 1365, 315}, m_rowsOrigin);
 
-    auto* value = new QLineEdit(QStringLiteral("Tx"), m_client);
+    auto* value = new QLineEdit(QStringLiteral("Tx"), m_rows);
     value->setReadOnly(true);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ui::setGeometryTw(value, {2070, 1665, 2490, 315});
+    ui::setGeometryTw(value, {2070, 1665, 2490, 315}, m_rowsOrigin);
 
-    auto* unit = new QLabel(QStringLiteral("Lx"), m_client);
+    auto* unit = new QLabel(QStringLiteral("Lx"), m_rows);
     unit->setTextFormat(Qt::PlainText);  // a symbol from the data file is shown as written
     unit->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 8.25, true));
-    ui::setGeometryTw(unit, {4654, 1710, convert::kUnitColumnWidthTw, 285});
+    ui::setGeometryTw(unit, {4654, 1710, convert::kUnitColumnWidthTw, 285}, m_rowsOrigin);
 
-    auto* tick = new QCheckBox(m_client);
+    auto* tick = new QCheckBox(m_rows);
     tick->setFont(ui::fonts::font(ui::fonts::kMsMincho, 9));
     tick->setChecked(true);
-    ui::setGeometryTw(tick, {5445, 1710, 240, 240});
+    ui::setGeometryTw(tick, {5445, 1710, 240, 240}, m_rowsOrigin);
     connect(tick, &QCheckBox::stateChanged, this,
             [this, index = static_cast<int>(Ln.size())] { Ck_Click(index); });
 
@@ -352,9 +360,9 @@ void Form2::showNoUnits() {
         w->hide();
     }
     lblNoUnits =
-        new QLabel(QStringLiteral("This quantity has no units in the data file."), m_client);
+        new QLabel(QStringLiteral("This quantity has no units in the data file."), m_rows);
     lblNoUnits->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 9, true));
-    ui::setGeometryTw(lblNoUnits, {405, 1710, 5040, 285});
+    ui::setGeometryTw(lblNoUnits, {405, 1710, 5040, 285}, m_rowsOrigin);
     lblNoUnits->show();
 }
 
@@ -375,13 +383,29 @@ void Form2::fitUnitColumn() {
         ui::setWidthTw(Lx[i], width);
         ui::setLeftTw(Ck[i], ui::geometryTw(Ck[i]).left() + extra);
     }
-    const int clientWidth = kClientWidthTw + extra;
-    m_client->resize(ui::toPixels(clientWidth), m_client->height());
-    Toolbar1->resize(ui::toPixels(clientWidth), Toolbar1->height());
+    m_clientWidthTw = kClientWidthTw + extra;
+    fitWindow();
+}
+
+// The window takes the size its rows ask for. Where the screen is lower or narrower it stays on
+// the screen, and the rows scroll under the toolbar, the step bar and the value box.
+void Form2::fitWindow() {
+    m_rows->resize(ui::toPixels(m_clientWidthTw),
+                   ui::toPixels(m_heightTw - ui::kFrameHeightTw) - ui::toPixels(kRowsTopTw));
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    ui::setWindowWidthTw(this, clientWidth + ui::kFrameWidthTw);
+    ui::setWindowSizeTw(this, m_clientWidthTw + ui::kFrameWidthTw, m_heightTw + kToolbarHeightTw);
+    ui::limitToScreen(this);
     setFixedSize(size());
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    ui::Window::resizeEvent(event);
+    const int toolbar = ui::toPixels(kToolbarHeightTw);
+    Toolbar1->resize(width(), toolbar);
+    m_client->setGeometry(0, toolbar, width(), height() - toolbar);
+    const int rowsTop = ui::toPixels(kRowsTopTw);
+    m_rowsArea->setGeometry(0, rowsTop, width(), std::max(m_client->height() - rowsTop, 0));
 }
 
 void Form2::Combo1_Click() {
@@ -474,8 +498,9 @@ void Form2::Converts() {
         if (i < m_placedRows) continue;
         // Every row is a copy of row 0, so row 0's boxes give the heights of all of them.
         const int k = static_cast<int>(i);
-        const auto place = [](QWidget* w, const QRect& first, int rowHeight, int row) {
-            ui::setGeometryTw(w, first.translated(0, convert::rowTop(0, rowHeight, row)));
+        const auto place = [this](QWidget* w, const QRect& first, int rowHeight, int row) {
+            ui::setGeometryTw(w, first.translated(0, convert::rowTop(0, rowHeight, row)),
+                              m_rowsOrigin);
         };
         place(Tn[i], row0[0], row0[0].height(), k);
         place(Tx[i], row0[1], row0[1].height(), k);
@@ -492,11 +517,7 @@ void Form2::Converts() {
         const int height = convert::windowHeightForLastRow(topTw(last), heightTw(last));
         if (height != m_heightTw) {
             m_heightTw = height;
-            m_client->resize(m_client->width(), ui::toPixels(height - ui::kFrameHeightTw));
-            setMinimumSize(0, 0);
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            ui::setWindowHeightTw(this, height + kToolbarHeightTw);
-            setFixedSize(size());
+            fitWindow();
         }
     }
     if (s.ChartShown) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStringList>
 #include <QToolBar>
@@ -42,6 +43,8 @@ public:
 
     // The area below the toolbar; design positions count from its top left.
     QWidget* client() const { return m_client; }
+    // The part of it that holds the rows, and scrolls them where the screen is too low.
+    QScrollArea* rowsArea() const { return m_rowsArea; }
 
     QToolBar* Toolbar1;
     QLineEdit* Text1;  // the value to convert
@@ -65,6 +68,7 @@ public:
 protected:
     void Form_Unload() override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -84,6 +88,7 @@ private:
     void addRow();
     void nameRows(const QStringList& items);
     void fitUnitColumn();
+    void fitWindow();
     void showNoUnits();
     bool japaneseUnitFont();
     void setScrollPositionQuietly(int whole);
@@ -91,6 +96,10 @@ private:
 
     Application& m_app;
     QWidget* m_client;
+    QScrollArea* m_rowsArea;
+    QWidget* m_rows;
+    QPoint m_rowsOrigin;  // where the twips origin of the rows lies in m_rows
+    int m_clientWidthTw = 0;  // the client width the rows ask for
     std::vector<double> m_unitFactors;
     QStringList m_unitNames;
     // Set while typing moves the scroll bar: the typed text then stays as the user wrote it.

@@ -9,6 +9,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -191,8 +195,10 @@ TEST_F(ConversionWindowTest, RowsAHundredTwipsApartAndHeightFollowsTheLastRow) {
     EXPECT_EQ(ui::windowWidthTw(&w), 5790);
     EXPECT_EQ(ui::geometryTw(w.Text1), QRect(405, 900, 1395, 315));
     EXPECT_EQ(ui::geometryTw(w.Combo1), QRect(2064, 900, 3585, 315));
-    EXPECT_GE(w.client()->geometry().bottom(), w.Tn.back()->geometry().bottom());
+    const QRect last(w.Tn.back()->mapTo(&w, QPoint()), w.Tn.back()->size());
+    EXPECT_GE(w.client()->geometry().bottom(), last.bottom());
     EXPECT_LE(w.client()->geometry().bottom(), w.height());
+    EXPECT_FALSE(w.rowsArea()->verticalScrollBar()->isVisible());
 }
 
 TEST_F(ConversionWindowTest, ButtonsTwentyAndTwentyOneOpenTheirQuantities) {
@@ -671,7 +677,8 @@ TEST_F(ConversionWindowTest, UnitColumnWidensForLongSymbols) {
         EXPECT_LE(unit->fontMetrics().horizontalAdvance(unit->text()), unit->width()) << i;
         EXPECT_EQ(ui::geometryTw(unit).width(), column);
         EXPECT_EQ(ui::geometryTw(wide.Ck[i]).left(), 5445 + extra);
-        EXPECT_TRUE(wide.client()->rect().contains(wide.Ck[i]->geometry())) << i;
+        const QRect tick(wide.Ck[i]->mapTo(wide.client(), QPoint()), wide.Ck[i]->size());
+        EXPECT_TRUE(wide.client()->rect().contains(tick)) << i;
     }
     EXPECT_EQ(ui::windowWidthTw(&wide), designWidth + extra);
     EXPECT_EQ(wide.Toolbar1->width(), wide.width());
@@ -682,6 +689,69 @@ TEST_F(ConversionWindowTest, UnitColumnWidensForLongSymbols) {
 
 namespace zephal {
 namespace {
+
+// At every scale a window stays on the screen; where it would be taller, what does not fit
+// scrolls and every row and button can still be reached. The scale is the program's own from
+// its start, so each one is a child run of this test on the same screen.
+TEST_F(ConversionWindowTest, TwentyRowsStayOnTheScreenAtEveryScale) {
+    const char* test = "ConversionWindowTest.TwentyRowsStayOnTheScreenAtEveryScale";
+    if (!qEnvironmentVariableIsSet("ZEPHAL_SCALE_RUN")) {
+        for (const char* scale : {"1", "1.5", "2"}) {
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QT_SCALE_FACTOR", scale);
+            environment.insert("ZEPHAL_SCALE_RUN", scale);
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--gtest_filter=") + test});
+            ASSERT_TRUE(child.waitForFinished(120000)) << scale;
+            EXPECT_EQ(child.exitCode(), 0) << "scale " << scale << "\n"
+                                           << child.readAll().toStdString();
+        }
+        return;
+    }
+    // Twenty quantities in one tab, the first with twenty units.
+    QStringList lines = {"0,Twenty", "1,Stress"};
+    for (int i = 0; i < 20; ++i) lines << QStringLiteral("%1,unit %2 (u%2),%3").arg(i ? 2 : 3).arg(i).arg(i + 1);
+    for (int c = 1; c < 20; ++c) lines << QStringLiteral("1,Q%1").arg(c) << "3,u (u),1";
+    main().SetData(folder.writeLines("twenty.zep", lines));
+    Form2& w = open(1);
+    QTest::qWait(20);
+    QApplication::setActiveWindow(&w);
+    // On the 1600 x 1200 screen of the tests, 800 and 600 pixels high at 1.5 and 2.
+    const QString scale = qEnvironmentVariable("ZEPHAL_SCALE_RUN");
+
+    const struct {
+        const char* name;
+        QWidget* window;
+        QScrollArea* area;
+        QStringList scrollingScales;  // where the screen is too low for the whole window
+        QWidget* last;                // the last row's tick box, the last quantity button
+        std::vector<QWidget*> stay;   // in view however the rest scrolls
+    } rows[] = {
+        {"conversion window", &w, w.rowsArea(), {"2"}, w.Ck.back(),
+         {w.Toolbar1, w.HScroll1, w.Text1}},
+        {"main window", &main(), static_cast<QScrollArea*>(main().SSTab1->currentWidget()),
+         {"1.5", "2"}, main().Command1[20], {main().Toolbar1, main().SSTab1->tabBar()}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QRect screen = row.window->screen()->availableGeometry();
+        EXPECT_LE(row.window->height(), screen.height());
+        EXPECT_LE(row.window->width(), screen.width());
+        EXPECT_EQ(row.area->verticalScrollBar()->isVisible(), row.scrollingScales.contains(scale));
+        EXPECT_FALSE(row.area->horizontalScrollBar()->isVisible());
+        QApplication::setActiveWindow(row.window);
+        row.last->setFocus(Qt::TabFocusReason);
+        const QRect shown(row.last->mapTo(row.area->viewport(), QPoint()), row.last->size());
+        EXPECT_TRUE(row.area->viewport()->rect().contains(shown));
+        for (QWidget* part : row.stay) {
+            const QRect place(part->mapTo(row.window, QPoint()), part->size());
+            EXPECT_TRUE(row.window->rect().contains(place)) << part->accessibleName().toStdString();
+        }
+    }
+}
 
 // What a keyboard user meets on the way: a button by its text, any other control by its name.
 QString focusName(const QWidget* widget) {
