@@ -4,6 +4,9 @@
 #include <algorithm>
 
 namespace zephal {
+namespace {
+int buttonWidthIn(int tabWidth) { return tabWidth - (kGridTabLeft + 400); }
+}  // namespace
 
 GridLayout computeGridLayout(const AppState& state) {
     GridLayout g;
@@ -16,7 +19,7 @@ GridLayout computeGridLayout(const AppState& state) {
     }
     g.windowWidth = g.visibleTabs > 3 ? 3400 + 800 * (g.visibleTabs - 3) : 3400;
     g.tabWidth = g.windowWidth - 2 * kGridTabLeft;
-    g.buttonWidth = g.tabWidth - (kGridTabLeft + 400);
+    g.buttonWidth = buttonWidthIn(g.tabWidth);
 
     g.lastFilledTab = std::min<int>(state.UTn, state.Tmax) - 1;
     for (int t = 0; t <= g.lastFilledTab; ++t) {
@@ -29,6 +32,14 @@ GridLayout computeGridLayout(const AppState& state) {
         g.windowHeight = kGridWindowHeight;
         g.tabHeight = kGridTabHeight;
     }
+    return g;
+}
+
+GridLayout widenForCaptions(GridLayout g, int captionsWidth) {
+    if (captionsWidth <= g.tabWidth) return g;
+    g.tabWidth = captionsWidth;
+    g.windowWidth = g.tabWidth + 2 * kGridTabLeft;
+    g.buttonWidth = buttonWidthIn(g.tabWidth);
     return g;
 }
 

@@ -32,6 +32,10 @@ struct GridLayout {
 
 GridLayout computeGridLayout(const AppState& state);
 
+// The widths widened where the tab row is too narrow for every tab caption to read whole:
+// `captionsWidth` twips of tab control, and the window and the buttons as much wider.
+GridLayout widenForCaptions(GridLayout g, int captionsWidth);
+
 // Top of the button of row c within the tab control.
 constexpr int gridButtonTop(int c) { return kGridRowPitch * (c + 1); }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMouseEvent>
+#include <cmath>
 #include <QScrollArea>
 #include <QTabBar>
 
@@ -240,7 +241,32 @@ void Form1::layoutGrid() {
     }
     ui::setWindowHeightTw(this, g.windowHeight);
     ui::setHeightTw(SSTab1, g.tabHeight);
+    m_layout = g;
+    fitCaptions();
     fitWindow();
+}
+
+// Where the tab row is too narrow for every caption to read whole in the window's font, the
+// window, the tab control and the buttons grow by what the captions lack; a font that needs less
+// gives the grid its own width back.
+void Form1::fitCaptions() {
+    if (m_layout.windowWidth == 0) return;  // no read has laid the grid out
+    const auto captions = static_cast<int>(std::ceil(ui::toTwips(SSTab1->wholeCaptionsWidth())));
+    const GridLayout g = widenForCaptions(m_layout, captions);
+    ui::setWindowWidthTw(this, g.windowWidth);
+    ui::setWidthTw(SSTab1, g.tabWidth);
+    for (std::size_t k = 1; k < Command1.size(); ++k) {
+        if (!Command1[k]->isHidden()) ui::setWidthTw(Command1[k], g.buttonWidth);
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    ui::Window::changeEvent(event);
+    // The display settings change the window's font: the captions are measured again.
+    if (event->type() == QEvent::FontChange && m_layout.windowWidth > 0) {
+        fitCaptions();
+        fitWindow();
+    }
 }
 
 void Form1::Toolbar1_ButtonClick(int imageNumber) {

@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <vector>
 
+#include "app/grid_layout.h"
 #include "ui/row_tab_widget.h"
 #include "ui/window.h"
 
@@ -41,10 +42,12 @@ protected:
     void Form_Unload() override;
     void mousePressEvent(QMouseEvent* event) override;  // Form_Click
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void layoutGrid();
     void fitWindow();
+    void fitCaptions();
     void addPage(const QString& caption);
     void setTabCount(int tabs);
     QWidget* page(int t);
@@ -53,6 +56,7 @@ private:
 
     Application& m_app;
     FindField* m_find;
+    GridLayout m_layout;  // of the last read, before the captions widened it
 };
 
 }  // namespace zephal

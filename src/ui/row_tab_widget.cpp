@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/row_tab_widget.h"
 
+#include <QEvent>
 #include <QTabBar>
+#include <vector>
+
+#include "ui/tab_widths.h"
 
 namespace zephal::ui {
 namespace {
 
-// Each shown tab is as wide as its share of the row; the first tabs take the pixels left over
-// by the division, so the shares fill the row exactly.
+// The shown tabs share one row: each as wide as its caption needs where the row holds them all
+// (tabWidths), the widths worked out once for each layout.
 class RowTabBar final : public QTabBar {
 public:
     using QTabBar::QTabBar;
@@ -16,7 +20,22 @@ public:
     void setRowWidth(int width) {
         if (width == m_rowWidth) return;
         m_rowWidth = width;
+        relayout();
+    }
+    // After a tab is shown, hidden or captioned anew.
+    void relayout() {
+        m_widths.clear();
         setElideMode(elideMode());  // the public way to have the tabs measured again
+    }
+    // Whether tab t shows its whole caption.
+    bool captionWhole(int t) const {
+        return t >= 0 && t < count() && needed(t) <= tabRect(t).width();
+    }
+    // The row every shown caption reads whole in.
+    int wholeCaptionsWidth() const {
+        int total = 0;
+        for (int t = 0; t < count(); ++t) total += isTabVisible(t) ? needed(t) : 0;
+        return total;
     }
 
 protected:
@@ -26,22 +45,45 @@ protected:
     QSize minimumTabSizeHint(int index) const override {
         return shared(QTabBar::minimumTabSizeHint(index), index);
     }
+    void tabInserted(int index) override {
+        m_widths.clear();
+        QTabBar::tabInserted(index);
+    }
+    void tabRemoved(int index) override {
+        m_widths.clear();
+        QTabBar::tabRemoved(index);
+    }
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            m_widths.clear();
+        }
+        QTabBar::changeEvent(event);
+    }
 
 private:
+    int needed(int index) const { return QTabBar::tabSizeHint(index).width(); }
+
     QSize shared(QSize hint, int index) const {
-        int shown = 0, position = -1;
-        for (int t = 0; t < count(); ++t) {
-            if (!isTabVisible(t)) continue;
-            if (t == index) position = shown;
-            ++shown;
+        if (m_rowWidth <= 0 || index < 0 || index >= count() || !isTabVisible(index)) return hint;
+        if (static_cast<int>(m_widths.size()) != count()) {
+            std::vector<int> shown, needs;
+            for (int t = 0; t < count(); ++t) {
+                if (!isTabVisible(t)) continue;
+                shown.push_back(t);
+                needs.push_back(needed(t));
+            }
+            const std::vector<int> widths = tabWidths(needs, m_rowWidth);
+            m_widths.assign(static_cast<std::size_t>(count()), 0);
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                m_widths[static_cast<std::size_t>(shown[i])] = widths[i];
+            }
         }
-        if (shown == 0 || position < 0 || m_rowWidth <= 0) return hint;
-        const int share = m_rowWidth / shown;
-        hint.setWidth(share + (position < m_rowWidth % shown ? 1 : 0));
+        hint.setWidth(m_widths[static_cast<std::size_t>(index)]);
         return hint;
     }
 
     int m_rowWidth = 0;
+    mutable std::vector<int> m_widths;  // per tab, 0 for a hidden one; empty when out of date
 };
 
 }  // namespace
@@ -60,6 +102,7 @@ void RowTabWidget::setTabShown(int t, bool shown) {
     // disabled tabs.
     setTabEnabled(t, shown);
     setTabVisible(t, shown);
+    static_cast<RowTabBar*>(tabBar())->relayout();
     keepCurrentOnShownTab();
 }
 
@@ -73,6 +116,15 @@ void RowTabWidget::setCaption(int t, const QString& caption) {
     setTabText(t, QString(caption).replace(u'&', QStringLiteral("&&")));  // no access key
     setTabToolTip(t, caption);
     tabBar()->setAccessibleTabName(t, caption);
+    static_cast<RowTabBar*>(tabBar())->relayout();
+}
+
+int RowTabWidget::wholeCaptionsWidth() const {
+    return static_cast<const RowTabBar*>(tabBar())->wholeCaptionsWidth();
+}
+
+bool RowTabWidget::captionWhole(int t) const {
+    return static_cast<const RowTabBar*>(tabBar())->captionWhole(t);
 }
 
 void RowTabWidget::resizeEvent(QResizeEvent* event) {

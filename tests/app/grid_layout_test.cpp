@@ -36,6 +36,22 @@ TEST(GridLayout, WidthFollowsTheVisibleTabs) {
     EXPECT_EQ(computeGridLayout(withCounts(std::vector<int>(10, 1))).windowWidth, 9000);
 }
 
+TEST(GridLayout, WiderOnlyWhereTheCaptionsNeedIt) {
+    const GridLayout g = computeGridLayout(withCounts(std::vector<int>(8, 1)));  // 7400 wide
+    const struct {
+        const char* name;
+        int captions;
+        int window, tab, button;
+    } rows[] = {{"captions fit", 7000, 7400, 7220, 6730},
+                {"captions need 135 twips more", 7355, 7535, 7355, 6865}};
+    for (const auto& r : rows) {
+        const GridLayout wide = widenForCaptions(g, r.captions);
+        EXPECT_EQ(std::vector<int>({wide.windowWidth, wide.tabWidth, wide.buttonWidth}),
+                  std::vector<int>({r.window, r.tab, r.button}))
+            << r.name;
+    }
+}
+
 TEST(GridLayout, HeightFollowsTheLongestColumn) {
     EXPECT_EQ(computeGridLayout(withCounts({10})).windowHeight, 7000);
     EXPECT_EQ(computeGridLayout(withCounts({10})).tabHeight, 5940);

@@ -212,6 +212,30 @@ TEST_F(MainWindowTest, EveryShownTabHasItsShareOfTheRow) {
     }
 }
 
+// With the shipped file, at the width the window opens in, every caption reads whole in either
+// font: the first look at the program is of whole words.
+TEST_F(MainWindowTest, ShippedCaptionsReadWholeInEitherFont) {
+    QFile::copy(test::shippedDataFile(), folder.path("zephal.zep"));
+    app.Main();
+    const struct {
+        const char* name;
+        bool japanese;
+        bool widthAsLaidOut;  // else a little wider, as the captions need
+    } rows[] = {{"Latin font", false, true}, {"Japanese font", true, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        app.setting().Check1[1]->setChecked(row.japanese);
+        app.setting().Command1_Click(0);  // the font changes; no file is read
+        QCoreApplication::processEvents();
+        EXPECT_EQ(ui::windowWidthTw(&main()) == 7400, row.widthAsLaidOut)
+            << ui::windowWidthTw(&main());
+        for (int t = 0; t < main().SSTab1->count(); ++t) {
+            if (!main().SSTab1->isTabVisible(t)) continue;
+            EXPECT_TRUE(main().SSTab1->captionWhole(t)) << main().SSTab1->tabText(t).toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, HiddenTabsCannotBeReached) {
     app.Main();
     main().SetData(fileWithCounts("gaps.zep", {2, 0, 1, 0, 3}));  // tabs 0, 2 and 4 shown
