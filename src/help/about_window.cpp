@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/about_window.h"
 
+#include <QShortcut>
 #include <QTabBar>
 
 #include "help/about_texts.h"
 #include "ui/app_icon.h"
 #include "ui/dialogs.h"
+#include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/tab_stop_delegate.h"
 #include "ui/text_colors.h"
@@ -82,6 +84,10 @@ frmAbout::frmAbout(Application&) {
     ui::setGeometryTw(Label1, {3285, 2610, 3795, 780}, origin);
 
     SSTab1->setCurrentIndex(0);
+    ui::showFocusMark(SSTab1->tabBar());
+    // Escape closes it, as the close box does.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
     ui::setWindowSizeTw(this, kClientWidthTw + ui::kFrameWidthTw,
                         kClientHeightTw + ui::kFrameHeightTw);
 }

@@ -835,6 +835,8 @@ TEST_F(ConversionWindowTest, ToolbarCommandsByKey) {
          [&] { return app.setting().isVisible(); }},
         {"F1 shows help from a conversion window", w.Text1, QKeySequence("F1"),
          [&] { return app.aboutLoaded() && app.aboutLoaded()->isVisible(); }},
+        {"Esc closes the help window", app.about().SSTab1->tabBar(), QKeySequence("Esc"),
+         [&] { return !app.aboutLoaded(); }},
         {"Ctrl+Shift+C copies the table while typing", w.Text1, QKeySequence("Ctrl+Shift+C"),
          [&] { return QGuiApplication::clipboard()->text() == table; }},
         {"Ctrl+C in a box copies what is selected there", w.Tx[1], QKeySequence("Ctrl+A, Ctrl+C"),
