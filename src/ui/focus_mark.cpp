@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
 #include <QWidget>
@@ -49,6 +50,8 @@ private:
         } else if (qobject_cast<const QPushButton*>(widget)) {
             back = QPalette::Button;
             inset = 3;
+        } else if (qobject_cast<const QScrollBar*>(widget)) {
+            back = QPalette::Button;  // the bar's own face, whatever the window's colour
         }
         frame.adjust(inset, inset, -inset, -inset);
         if (frame.width() <= 2 * kMarkWidth || frame.height() <= 2 * kMarkWidth) return;
