@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as a unit data file: the reader must end, and the tables stay within their limits.
+// Any bytes as a unit data file: the reader must end, the tables stay within their limits, and
+// every row a window would show has names for a screen reader.
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdlib>
 
+#include "convert/conversion.h"
 #include "units/unit_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -32,6 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
             const auto& command = state.tables.CommandItems(c, t);
             if (command.Count < 0 || command.Count > 20) std::abort();
             if (command.BaseIndex < 0 || command.BaseIndex > 19) std::abort();
+            // What a screen reader hears of each row names its unit, whatever the file says.
+            const auto table = zephal::convert::buildUnitTable(state.tables, {t, c});
+            for (qsizetype i = 0; i < table.items.size(); ++i) {
+                const auto names = zephal::convert::rowNames(table.names[i], table.items[i],
+                                                             static_cast<int>(i) + 1);
+                if (names.unit.isEmpty() || !names.value.endsWith(names.unit)) std::abort();
+            }
         }
     }
     return 0;
