@@ -8,7 +8,6 @@ a conversion window, read on their colours: some pixel of each text differs from
 around it by a contrast ratio of at least 4.5:1. Run it through run_under_xvfb.sh.
 """
 
-import argparse
 import collections
 import os
 import shutil
@@ -17,7 +16,7 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Failure, Program, action, expect, find, find_all, focus,  # noqa: E402
-                     move, run, wait_for)
+                     move, run, session_arguments, wait_for)
 import pyatspi  # noqa: E402
 from wayland import Picture  # noqa: E402
 from zephal_windows import shown_buttons  # noqa: E402
@@ -64,13 +63,7 @@ def check_readable(picture, nodes, where):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("--pictures")
-    args = parser.parse_args()
-    if args.pictures:
-        os.makedirs(args.pictures, exist_ok=True)
+    args = session_arguments()
 
     folder = tempfile.mkdtemp(prefix="zephal-dark-")
     program = None

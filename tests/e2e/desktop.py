@@ -8,6 +8,7 @@ Every wait polls until a deadline rather than sleeping for a fixed time, so that
 under load is slower but not wrong.
 """
 
+import argparse
 import os
 import shutil
 import signal
@@ -68,6 +69,28 @@ def test_in_scratch_folder(name, body):
         return 1
     finally:
         shutil.rmtree(folder, ignore_errors=True)
+
+
+def session_arguments():
+    """--program, --data and, optionally, --pictures of a session test; the pictures' folder is
+    made."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("--pictures")
+    args = parser.parse_args()
+    args.program = os.path.abspath(args.program)
+    if args.pictures:
+        os.makedirs(args.pictures, exist_ok=True)
+    return args
+
+
+def report(failure, program):
+    """Says why the test failed, and which windows the program showed then."""
+    print(f"FAILED: {failure}", file=sys.stderr)
+    if program is not None and program.alive():
+        names = ", ".join(repr(w.name) for w in program.windows())
+        print(f"windows shown then: {names}", file=sys.stderr)
 
 
 def expect(condition, message):

@@ -12,7 +12,6 @@ With --pictures, a focused quantity button and a focused step bar are saved ther
 Run it through run_under_xvfb.sh, which gives it a screen and buses of its own.
 """
 
-import argparse
 import os
 import shutil
 import subprocess
@@ -23,7 +22,8 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Failure, Program, checked, clipboard_text, distinct_colours,  # noqa: E402
                      expect, expect_equal, find, find_all, focused, keys, role,
-                     screenshot, screenshot_around, text, type_text, wait_for)
+                     report, screenshot, screenshot_around, session_arguments, text,
+                     type_text, wait_for)
 from Xlib import display  # noqa: E402
 
 STARTED = time.monotonic()
@@ -179,13 +179,7 @@ def end(program):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("--pictures")
-    args = parser.parse_args()
-    if args.pictures:
-        os.makedirs(args.pictures, exist_ok=True)
+    args = session_arguments()
 
     folder = tempfile.mkdtemp(prefix="zephal-keys-")
     program = manager = None
@@ -203,10 +197,7 @@ def main():
         step("passed")
         return 0
     except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        if program is not None and program.alive():
-            names = ", ".join(repr(w.name) for w in program.windows())
-            print(f"windows shown then: {names}", file=sys.stderr)
+        report(failure, program)
         return 1
     finally:
         if program is not None:

@@ -12,7 +12,6 @@ field with its matches are saved there as PNG files (the pictures of the README 
 Run it through run_under_xvfb.sh, which gives it a screen and buses of its own.
 """
 
-import argparse
 import os
 import shutil
 import sys
@@ -25,7 +24,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Failure, Program, action, checked,  # noqa: E402
                      click, clipboard_text, close, distinct_colours, expect, expect_equal, find,
                      find_all, focus, focused, keys, move, press_opening_modal, role, screenshot,
-                     screenshot_around, text, type_text, wait_for)
+                     report, screenshot_around, session_arguments, text, type_text, wait_for)
 from zephal_windows import data_file_tabs, shown_buttons, shown_tabs  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -295,14 +294,7 @@ def close_main(program):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("--pictures")
-    args = parser.parse_args()
-    args.program = os.path.abspath(args.program)
-    if args.pictures:
-        os.makedirs(args.pictures, exist_ok=True)
+    args = session_arguments()
 
     folder = tempfile.mkdtemp(prefix="zephal-e2e-")
     program = None
@@ -326,10 +318,7 @@ def main():
         step("passed")
         return 0
     except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        if program is not None and program.alive():
-            names = ", ".join(repr(w.name) for w in program.windows())
-            print(f"windows shown then: {names}", file=sys.stderr)
+        report(failure, program)
         return 1
     finally:
         if program is not None:

@@ -10,7 +10,6 @@ Run it through run_under_weston.sh: the compositor has no keyboard or pointer, s
 is worked through the accessibility interface alone.
 """
 
-import argparse
 import os
 import shutil
 import sys
@@ -19,7 +18,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Failure, Program, action, expect, expect_equal, find,  # noqa: E402
-                     find_all, text, wait_for)
+                     find_all, session_arguments, text, wait_for)
 import pyatspi  # noqa: E402
 from wayland import Picture, changed_outside, steady_screenshot, windows  # noqa: E402
 from zephal_windows import data_file_tabs, shown_tabs  # noqa: E402
@@ -80,13 +79,7 @@ def check_3d(program, chart, title, name, pictures, scratch):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("--pictures")
-    args = parser.parse_args()
-    if args.pictures:
-        os.makedirs(args.pictures, exist_ok=True)
+    args = session_arguments()
 
     folder = tempfile.mkdtemp(prefix="zephal-wayland-")
     program = None
