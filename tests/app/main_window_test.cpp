@@ -64,7 +64,13 @@ private:
 
 TEST_F(MainWindowTest, StartUpWithoutDataFileShowsErrorAndNoButton) {
     app.Main();
-    EXPECT_EQ(dialogs.messages, QStringList({"Error No.53\r\nFile \"zephal.zep\" not found!"}));
+    // Then the folders looked in, the working folder and the user's data folder first.
+    const QString lookedIn = "Looked in: " + QDir::currentPath() + ", " +
+                             qEnvironmentVariable("XDG_DATA_HOME") + "/zephal, ";
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Error No.53\r\nFile \"zephal.zep\" not found!\r\n" +
+                                               lookedIn))
+        << dialogs.messages[0].toStdString();
     EXPECT_EQ(main().windowTitle(), "ZEPHAL");
     EXPECT_EQ(main().Command1.size(), 201u);
     EXPECT_EQ(shownButtons(), 0);
