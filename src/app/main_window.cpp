@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QTabBar>
 
@@ -133,7 +134,11 @@ void Form1::Start_Click() {
 
 void Form1::SetData(const QString& path) {
     units::ReaderHost host;
-    host.setCaption = [this](const QString& caption) { setWindowTitle(caption); };
+    // The caption is set once the file has opened: from then on it is the file read last.
+    host.setCaption = [this, &path](const QString& caption) {
+        setWindowTitle(caption);
+        m_dataFolder = QFileInfo(path).absolutePath();
+    };
     host.showMessage = [this](const QString& text) { m_app.dialogs().message(this, text); };
     host.resetOption = [this] { return m_app.setting().Check2->checkState() != Qt::Unchecked; };
     if (units::SetData(path, m_app.state(), host).layout) {
@@ -202,7 +207,8 @@ void Form1::layoutGrid() {
 void Form1::Toolbar1_ButtonClick(int imageNumber) {
     switch (imageNumber) {
     case 1:
-        SetData(m_app.dialogs().openFileName(this, kDataFileFilter));
+        SetData(m_app.dialogs().openFileName(this, kDataFileFilter, m_dataFolder,
+                                             m_app.dataFolders()));
         break;
     case 2:
         m_app.setting().showInFront();

@@ -51,6 +51,7 @@ private:
 
     Application& m_app;
     FindField* m_find;
+    QString m_dataFolder;  // of the data file read last; the open-file dialog starts there
 };
 
 }  // namespace zephal
