@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication qapp(qtArgc, argv);
     QApplication::setApplicationName(zephal::ui::kApplicationTitle);
+    // Lets the desktop match the windows with the menu entry, for its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEPHAL_APP_ID));
     zephal::ui::fonts::registerSubstitutes();
     QApplication::setWindowIcon(zephal::ui::appIcon());
 
