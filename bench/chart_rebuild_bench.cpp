@@ -21,6 +21,7 @@
 #include "ui/chart_view.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
+#include "ui/graph_3d_widget.h"
 
 namespace zephal {
 namespace {
@@ -66,9 +67,9 @@ void rebuild(benchmark::State& state, bool threeD, int position) {
         chart.MSChart1->flush();
         QCoreApplication::processEvents();  // the 2D chart lays its items out here
         if (threeD) {
-            // What the graph does when the window system asks it for a frame: render and swap.
-            QEvent update(QEvent::UpdateRequest);
-            QCoreApplication::sendEvent(chart.MSChart1->bars3d(), &update);
+            // What the window does when the window system asks it for a frame: the graph
+            // renders its picture, and the window paints it.
+            chart.MSChart1->graph3d()->repaint();
         } else {
             chart.MSChart1->chartView2d()->viewport()->repaint();
         }

@@ -36,10 +36,11 @@ and open while the program runs.]])
 
 # The libraries' packages come from dpkg-shlibdeps. The fonts that stand in for the ones the
 # windows ask for (src/ui/fonts.cpp) are only recommended: without them the program runs with
-# the fonts the system substitutes.
+# the fonts the system substitutes. On a Wayland desktop the windows open natively with Qt's
+# Wayland plugin; without it they open through XWayland, where there is one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-liberation2, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-comic-neue")
+    "fonts-liberation2, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-comic-neue, qt6-wayland")
 
 # Reproducible: cpack dates every file of the package by SOURCE_DATE_EPOCH, which this file
 # sets to the time of the last commit when cpack starts.

@@ -42,7 +42,7 @@ QColor menuColor() {
 
 void setBaseColor(QLineEdit* box, const QColor& color) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, color);
+    ui::setColorWithText(palette, QPalette::Base, QPalette::Text, color);
     box->setPalette(palette);
 }
 
@@ -288,7 +288,7 @@ void Form2::Form_Activate() {
         const std::uint32_t color = ui::backColor(button, QPalette::Button);
         // Only the window role: the lists, bars and boxes keep the system's look.
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, ui::toQColor(color));
+        ui::setColorWithText(palette, QPalette::Window, QPalette::WindowText, ui::toQColor(color));
         setPalette(palette);
         setAutoFillBackground(true);
         s.UnitCommandColor = color;

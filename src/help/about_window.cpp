@@ -5,8 +5,10 @@
 
 #include "help/about_texts.h"
 #include "ui/app_icon.h"
+#include "ui/dialogs.h"
 #include "ui/fonts.h"
 #include "ui/tab_stop_delegate.h"
+#include "ui/text_colors.h"
 #include "ui/twips.h"
 
 namespace zephal {
@@ -62,7 +64,10 @@ frmAbout::frmAbout(Application&) {
     lblTitle = new QLabel(QStringLiteral("Zephal : Unit Convertor"), aboutPage);
     lblTitle->setFont(ui::fonts::font(ui::fonts::kComicSans, 12, true));
     QPalette navy = lblTitle->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    // Navy where it reads on the scheme's window, as on a light one.
+    const QColor window = navy.color(QPalette::Window);
+    navy.setColor(QPalette::WindowText,
+                  ui::toQColor(ui::readableTextColor(ui::fromQColor(window), 0x800000)));
     lblTitle->setPalette(navy);
     ui::setGeometryTw(lblTitle, {3285, 1080, 2880, 390}, origin);
     lblVersion = new QLabel(QStringLiteral("Version 1.1"), aboutPage);

@@ -4,9 +4,10 @@
 // labels have one size front and back, and everything on the screen grows with the camera's
 // zoom: the zoom is the largest at which the bars and labels, seen from the current angles,
 // lie inside the view. The camera looks at the floor's centre (value 0), so bars of one sign
-// would leave the view's other half empty: the graph's window reaches beyond the view on the
-// empty side, by as much as centres the drawing. Moving or resizing that window costs a
-// frame's worth of work, so a turning graph keeps it and only the zoom follows the angles.
+// would leave the view's other half empty: the graph's window (the picture it draws, of which
+// the view shows a part) reaches beyond the view on the empty side, by as much as centres the
+// drawing. Resizing that picture lays the graph out anew, so a turning graph keeps it and only
+// the zoom follows the angles.
 //
 // The sizes it works with were measured on Qt Data Visualization 6.4 drawing without
 // perspective.

@@ -36,7 +36,9 @@
 #include "chart/value_axis.h"
 #include "ui/chart_3d_framing.h"
 #include "ui/chart_legend.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/graph_3d_widget.h"
 #include "ui/twips.h"
 
 namespace zephal::ui {
@@ -138,10 +140,7 @@ ChartView::ChartView(QWidget* parent, std::function<bool()> openGlAvailable)
     m_grid.onChanged = [this] { scheduleRedraw(); };
 
     // The views share one white surface with the legend beside them.
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    setBackColor(this, 0xFFFFFF);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -242,7 +241,7 @@ void ChartView::redraw() {
     if (m_grid.chartType() == kChartType3D) {
         if (ensure3d()) {
             draw3d();
-            m_stack->setCurrentWidget(m_frame3d);
+            m_stack->setCurrentWidget(m_graph3d);
         } else {
             m_stack->setCurrentWidget(m_unavailable);
         }
@@ -352,16 +351,15 @@ bool ChartView::ensure3d() {
     // Without multisampling: under a software renderer a frame costs a third as much, which
     // keeps the turning chart inside its fastest interval.
     const QSurfaceFormat format = qDefaultSurfaceFormat(false);
-    Q3DBars* bars = m_openGlAvailable() ? new Q3DBars(&format) : nullptr;
+    auto bars = m_openGlAvailable() ? std::make_unique<Q3DBars>(&format) : nullptr;
     if (!bars || !bars->hasContext()) {
-        delete bars;
         m_unavailable = new QLabel(kNoOpenGl);
         m_unavailable->setAlignment(Qt::AlignCenter);
         m_unavailable->setWordWrap(false);
         m_stack->addWidget(m_unavailable);
         return false;
     }
-    m_bars = bars;
+    m_bars = bars.get();
     m_bars->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
     m_bars->setSelectionMode(QAbstract3DGraph::SelectionItem);
     m_bars->activeTheme()->setType(Q3DTheme::ThemeQt);
@@ -379,7 +377,6 @@ bool ChartView::ensure3d() {
     m_bars->setBarThickness(1.0f);
     m_bars->setBarSpacing(QSizeF(0.4, 0.4));
     m_bars->valueAxis()->setLabelFormat(QStringLiteral("%g"));
-    m_bars->installEventFilter(this);
 
     m_series = new QBar3DSeries;
     m_series->setMesh(QAbstract3DSeries::MeshBevelBar);
@@ -387,12 +384,11 @@ bool ChartView::ensure3d() {
     m_bars->addSeries(m_series);
     connect(m_series, &QBar3DSeries::selectedBarChanged, this, &ChartView::onBarSelected3d);
 
-    // The graph's window sits in a frame of the view's size and moves up or down in it to
+    // The graph's picture lies in a frame of the view's size and moves up or down in it to
     // centre the drawing; what moves out of the frame is empty.
-    m_frame3d = new QWidget;
-    m_frame3d->installEventFilter(this);
-    m_container = QWidget::createWindowContainer(m_bars, m_frame3d);
-    m_container->setFocusPolicy(Qt::StrongFocus);
+    m_graph3d = new Graph3dWidget(std::move(bars));
+    m_graph3d->installEventFilter(this);
+    m_graph3d->setFocusPolicy(Qt::StrongFocus);
     m_place3d = new QTimer(this);
     m_place3d->setSingleShot(true);
     m_place3d->setInterval(kTurnPause);
@@ -400,7 +396,7 @@ bool ChartView::ensure3d() {
         m_placed3d = false;
         apply3dView();
     });
-    m_stack->addWidget(m_frame3d);
+    m_stack->addWidget(m_graph3d);
     return true;
 }
 
@@ -480,7 +476,7 @@ void ChartView::fitLabels3d() {
 }
 
 View3d ChartView::view3d() const {
-    return {m_frame3d->size(), cameraRotation(m_grid.rotation()),
+    return {m_graph3d->size(), cameraRotation(m_grid.rotation()),
             cameraElevation(m_grid.elevation())};
 }
 
@@ -488,7 +484,7 @@ void ChartView::apply3dView() {
     const View3d view = view3d();
     const double points = m_bars->activeTheme()->font().pointSizeF();
     const QRect window = window3d(view, m_shape3d, points);
-    if (m_container->geometry() != window) {
+    if (m_graph3d->graphRect() != window) {
         // A graph that turns would move its window on every step: it moves once the turning
         // pauses, or the elevation has changed much, and meanwhile the zoom keeps the drawing
         // inside the window it has.
@@ -502,14 +498,13 @@ void ChartView::apply3dView() {
     }
     m_bars->scene()->activeCamera()->setCameraPosition(
         static_cast<float>(view.yaw), static_cast<float>(view.elevation),
-        zoom3d(view, m_shape3d, points, m_container->geometry()));
+        zoom3d(view, m_shape3d, points, m_graph3d->graphRect()));
+    m_graph3d->redraw();
 }
 
 void ChartView::place3d(const QRect& window) {
     m_placed3d = true;
-    m_container->setGeometry(window);
-    // The part beyond the view is not shown: it would cover what lies around the view.
-    m_bars->setMask(QRect(QPoint(0, -window.y()), m_frame3d->size()));
+    m_graph3d->setGraphRect(window);
 }
 
 void ChartView::onBarSelected3d(const QPoint& position) {
@@ -519,7 +514,9 @@ void ChartView::onBarSelected3d(const QPoint& position) {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (m_series) m_series->setSelectedBar(QBar3DSeries::invalidSelectionPosition());
+            if (!m_series) return;
+            m_series->setSelectedBar(QBar3DSeries::invalidSelectionPosition());
+            m_graph3d->redraw();
         },
         Qt::QueuedConnection);
 }
@@ -536,15 +533,15 @@ bool ChartView::mousePressed(QMouseEvent* event) {
 
 bool ChartView::eventFilter(QObject* watched, QEvent* event) {
     // The graph is framed for the shape of its view.
-    if (event->type() == QEvent::Resize && watched == m_frame3d) {
+    if (event->type() == QEvent::Resize && watched == m_graph3d) {
         fitLabels3d();
         m_placed3d = false;
         apply3dView();
     }
     if (event->type() == QEvent::MouseButtonPress &&
-        (watched == m_chartView->viewport() || (m_bars && watched == m_bars))) {
+        (watched == m_chartView->viewport() || (m_graph3d && watched == m_graph3d))) {
         const bool consumed = mousePressed(static_cast<QMouseEvent*>(event));
-        return consumed && watched == m_bars;
+        return consumed && watched == m_graph3d;
     }
     return QWidget::eventFilter(watched, event);
 }

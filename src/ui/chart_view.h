@@ -31,6 +31,7 @@ class QBar3DSeries;
 namespace zephal::ui {
 
 class ChartLegend;
+class Graph3dWidget;
 
 class ChartView final : public QWidget {
     Q_OBJECT
@@ -51,6 +52,7 @@ public:
     QChart* chart2d() const { return m_chart; }
     QChartView* chartView2d() const { return m_chartView; }
     Q3DBars* bars3d() const { return m_bars; }
+    Graph3dWidget* graph3d() const { return m_graph3d; }
     QBar3DSeries* series3d() const { return m_series; }
     QLabel* unavailable3d() const { return m_unavailable; }
     ChartLegend* legend() const { return m_legend; }
@@ -93,8 +95,7 @@ private:
     QBarSeries* m_barSeries = nullptr;
     QBarCategoryAxis* m_categoryAxis = nullptr;
     QValueAxis* m_valueAxis = nullptr;
-    QWidget* m_frame3d = nullptr;
-    QWidget* m_container = nullptr;
+    Graph3dWidget* m_graph3d = nullptr;
     Graph3dShape m_shape3d;
     QTimer* m_place3d = nullptr;
     bool m_placed3d = false;

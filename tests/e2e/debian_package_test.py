@@ -28,6 +28,8 @@ from installed_entry_test import (ICON_SIZES, check_installation,  # noqa: E402
 # Every file of the package with its mode; folders are all rwxr-xr-x, everything root's.
 PROGRAM, DATA = "-rwxr-xr-x", "-rw-r--r--"
 CHANGELOG = "usr/share/doc/zephal/changelog.gz"
+
+
 def package_files(app_id):
     return {
         "usr/bin/zephal": PROGRAM,
@@ -42,11 +44,12 @@ def package_files(app_id):
 
 
 # Packages that must be among the dependencies: libraries that only dpkg-shlibdeps finds; the
-# fonts that stand in for the ones the windows ask for are recommended only.
+# fonts that stand in for the ones the windows ask for, and Qt's Wayland plugin, are recommended
+# only.
 DEPENDS = ("libc6", "libqt6core6", "libqt6widgets6", "libqt6charts6",
            "libqt6datavisualization6")
 RECOMMENDS = ("fonts-liberation2", "fonts-ipafont-gothic", "fonts-ipafont-mincho",
-              "fonts-comic-neue")
+              "fonts-comic-neue", "qt6-wayland")
 # What lintian may not say of a hardened program, though it says it only as information.
 NOT_HARDENED = ("hardening-no-bindnow", "hardening-no-fortify-functions")
 
@@ -126,7 +129,7 @@ def check_control(package, version, architecture):
         missing = [p for p in expected if p not in listed]
         expect(not missing, f"{field} lacks {missing}: {fields.get(field)}")
     depends = fields.get("Depends", "")
-    expect(not any(font in depends for font in RECOMMENDS), f"a font in Depends: {depends}")
+    expect(not any(p in depends for p in RECOMMENDS), f"a recommended package in Depends: {depends}")
 
 
 def check_changelog(unpacked, version):

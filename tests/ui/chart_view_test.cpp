@@ -16,6 +16,7 @@
 #include <QGraphicsTextItem>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextDocument>
 #include <QValue3DAxis>
 #include <QValueAxis>
@@ -23,6 +24,7 @@
 #include "chart/series_palette.h"
 #include "ui/chart_legend.h"
 #include "ui/dialogs.h"
+#include "ui/graph_3d_widget.h"
 
 namespace zephal::ui {
 namespace {
@@ -257,6 +259,32 @@ TEST(ChartView, DrawsTheGridInThreeD) {
     view.series3d()->setSelectedBar(QPoint(1, 0));
     ASSERT_EQ(selected.count(), 1);
     EXPECT_EQ(selected[0][0].toInt(), 2);
+    EXPECT_EQ(selected[0][1].toInt(), 1);
+}
+
+// The graph is drawn by the view itself, never as a window of its own that a window system
+// might show beyond the view; a click still finds the bar under it.
+TEST(ChartView, ThreeDIsDrawnInsideTheViewAndAClickSelectsABar) {
+    ChartView view;
+    view.resize(400, 300);
+    view.grid().setRowCount(1);
+    view.grid().setColumnCount(1);
+    view.grid().setData("5");
+    view.grid().setChartType(kChartType3D);
+    view.show();
+    view.flush();
+    if (!view.bars3d()) GTEST_SKIP() << "no OpenGL on this display";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_FALSE(view.bars3d()->isVisible());
+    EXPECT_EQ(view.currentView(), view.graph3d());
+
+    QSignalSpy selected(&view, &ChartView::pointSelected);
+    QTest::mouseClick(view.graph3d(), Qt::LeftButton, {}, view.graph3d()->rect().center());
+    // One picture finds the bar, the next hands it over.
+    view.graph3d()->repaint();
+    view.graph3d()->repaint();
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected[0][0].toInt(), 1);
     EXPECT_EQ(selected[0][1].toInt(), 1);
 }
 
