@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Quick find on a file at the full limits (10 tabs, 20 quantities a tab, 20 units a quantity:
 // 4,000 units), named after the shipped file's units and quantities over and over: one match of
-// a typed text, as each keystroke asks for, and the building of the index, as each read asks for.
+// a typed text, as each keystroke asks for, and the building of the index, as each read asks for
+// (which reads what every quantity measures).
 //   build/bench/bench_find
 #include <benchmark/benchmark.h>
 
@@ -61,7 +62,9 @@ void BM_BuildIndex(benchmark::State& st) {
     for (auto _ : st) benchmark::DoNotOptimize(zephal::UnitFinder(state()));
 }
 
-// Texts that match many entries, one, none, and a value with its unit, which is matched twice.
+// Texts that match many entries, one, none, and a value with its unit, which is matched twice;
+// units read as expressions: one the file lacks, one that reads two ways, a plural, a word for
+// a quantity, and the longest expression that is read, with every kind of word and sign.
 #define FIND_BENCHMARK(name, typed)         \
     BENCHMARK_CAPTURE(BM_Find, name, typed) \
         ->Unit(benchmark::kMicrosecond)     \
@@ -73,6 +76,12 @@ FIND_BENCHMARK(value_and_unit, u"355 MPa");
 FIND_BENCHMARK(long_symbol, u"kgf*s^2/m^4");
 FIND_BENCHMARK(words, u"kilonewton per");
 FIND_BENCHMARK(nothing, u"xyz");
+FIND_BENCHMARK(unit_not_listed, u"355 N/cm2");
+FIND_BENCHMARK(two_readings, u"W/mK");
+FIND_BENCHMARK(plural, u"tons");
+FIND_BENCHMARK(quantity_word, u"Young's modulus");
+FIND_BENCHMARK(longest_expression,
+               u"kNm/(mm2 s)*kip-ft/lb in^0.5/(W/mK) kgf*cm-2 deg C psf/klf/#*\u221Am");
 BENCHMARK(BM_BuildIndex)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace

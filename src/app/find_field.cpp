@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/find_field.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -15,6 +16,43 @@ namespace zephal {
 namespace {
 // Narrow enough that the field fits beside the toolbar's buttons in the narrowest main window.
 constexpr int kMinimumWidthTw = 1200;
+// What a line of the list can show of a long query.
+constexpr qsizetype kShownQuery = 40;
+
+QString noMatchText(const QString& query) {
+    const QString shown =
+        query.size() > kShownQuery ? query.left(kShownQuery) + QChar(u'\u2026') : query;
+    return QStringLiteral("No unit or quantity matches \"%1\"").arg(shown);
+}
+
+// Says in a window's value box how the find field read what was typed ("355 N/cm² = 3.55 MPa"),
+// until the value or the unit changes and the note no longer holds.
+class EntryNote final : public QObject {
+public:
+    EntryNote(QLineEdit* box, QComboBox* units, const QString& note)
+        : QObject(box), m_box(box), m_note(note), m_before(box->toolTip()) {
+        box->setToolTip(note);
+        box->setAccessibleDescription(note);
+        m_edits[0] = connect(box, &QLineEdit::textChanged, this, &EntryNote::end);
+        m_edits[1] = connect(units, &QComboBox::currentIndexChanged, this, &EntryNote::end);
+    }
+
+private:
+    void end() {
+        // The window may have put a note of its own there meanwhile; that one stays.
+        if (m_box->toolTip() == m_note) {
+            m_box->setToolTip(m_before);
+            m_box->setAccessibleDescription({});
+        }
+        for (const QMetaObject::Connection& edit : m_edits) disconnect(edit);
+        deleteLater();
+    }
+
+    QLineEdit* m_box;
+    QString m_note;
+    QString m_before;
+    QMetaObject::Connection m_edits[2];
+};
 }  // namespace
 
 FindField::FindField(Application& app, QWidget* parent) : QLineEdit(parent), m_app(app) {
@@ -63,13 +101,27 @@ void FindField::showMatches() {
     m_result = m_finder.find(text());
     m_list->clear();
     for (const FindMatch& match : m_result.matches) m_list->addItem(match.label);
+    // Text that finds nothing says so in a line that cannot be picked, and in the field's
+    // description, which a screen reader announces as it changes.
+    const QString query = text().trimmed();
+    const QString nothing =
+        m_result.matches.empty() && !query.isEmpty() ? noMatchText(query) : QString();
+    if (!nothing.isEmpty()) {
+        // Enabled, so that it reads in the list's own text colour; never selectable.
+        auto* line = new QListWidgetItem(nothing, m_list);
+        line->setFlags(Qt::ItemIsEnabled);
+        QFont italic = m_list->font();
+        italic.setItalic(true);
+        line->setFont(italic);
+    }
+    if (accessibleDescription() != nothing) setAccessibleDescription(nothing);
     // Only while the field is where the main window's keys go: a read that changes the matches
     // under a field left with some text does not open the list by itself.
-    if (m_result.matches.empty() || !isVisible() || window()->focusWidget() != this) {
+    if (m_list->count() == 0 || !isVisible() || window()->focusWidget() != this) {
         m_list->hide();
         return;
     }
-    m_list->setCurrentRow(0);
+    m_list->setCurrentRow(m_result.matches.empty() ? -1 : 0);
     placeList();
     m_list->show();
 }
@@ -99,7 +151,7 @@ void FindField::moveCurrent(int step) {
 void FindField::openMatch(int row) {
     if (row < 0 || row >= static_cast<int>(m_result.matches.size())) return;
     const FindMatch match = m_result.matches[static_cast<std::size_t>(row)];
-    const QString value = m_result.valueText;
+    const QString& value = match.value;
     m_list->hide();
     m_app.form1().Command1_Click(match.button);
     const std::vector<Form2*> windows = m_app.conversionWindows();
@@ -112,6 +164,7 @@ void FindField::openMatch(int row) {
     // as another number: the window then keeps the value it opened with.
     if (!value.isEmpty() && value.size() <= window->Text1->maxLength()) {
         window->Text1->setText(value);
+        if (!match.note.isEmpty()) new EntryNote(window->Text1, window->Combo1, match.note);
     }
 }
 

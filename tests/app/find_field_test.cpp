@@ -87,15 +87,19 @@ TEST_F(FindFieldTest, EnterOpensTheMatchAsAClickWould) {
         QString value;
         int row;  // a row of the window and the value it shows
         QString rowValue;
+        QString note = "Enter Your Value Here";  // the value box's tool tip
     } cases[] = {
         {"355 MPa", 0, "Stress / pressure / modulus", "Megapascal (MPa)", "355", 15, "51.48838"},
-        {"2,5 ft", 0, "Length", "Foot (ft)", "2,5", 0, "0.6096"},  // the value box reads 2
+        {"2,5 ft", 0, "Length", "Foot (ft)", "2,5", 0, "0.6096", "Read as 2"},  // the box reads 2
         {"10 kN/m", 1, "Stiffness", "Kilonewton per metre (kN/m)", "10", 0, "10000"},
         {"psi", 0, "Stress / pressure / modulus", "Pound-force per square inch (psi)", "1", 4,
          "0.006894759"},
         {"Velocity", 0, "Velocity", "Metre per second (m/s)", "1", 1, "1000"},
         // more digits than the value box takes would be cut to another number
         {"1234567890123456 mm", 0, "Length", "Millimetre (mm)", "1", 0, "0.001"},
+        // a unit the file lacks, in the second quantity that measures the same
+        {"355 N/cm2", 1, "Stress / pressure / modulus", "Megapascal (MPa)", "3.55", 3, "3.55",
+         "355 N/cm\u00B2 = 3.55 MPa"},
     };
     std::int16_t opened = 0;
     for (const auto& c : cases) {
@@ -110,8 +114,27 @@ TEST_F(FindFieldTest, EnterOpensTheMatchAsAClickWould) {
         EXPECT_EQ(w.Text1->text(), c.value);
         EXPECT_EQ(w.Tx[static_cast<std::size_t>(c.row)]->text(), c.rowValue)
             << c.typed.toStdString();
+        EXPECT_EQ(w.Text1->toolTip(), c.note);
         EXPECT_FALSE(field().list()->isVisible());
     }
+    // The note holds for the value entered only.
+    Form2& last = *app.conversionWindows().back();
+    last.Text1->setText("4");
+    EXPECT_EQ(last.Text1->toolTip(), "Enter Your Value Here");
+    EXPECT_EQ(last.Text1->accessibleDescription(), "");
+}
+
+TEST_F(FindFieldTest, SaysWhenNothingMatches) {
+    type("xyz");
+    ASSERT_TRUE(field().list()->isVisible());
+    EXPECT_EQ(listed(), QStringList({"No unit or quantity matches \"xyz\""}));
+    EXPECT_EQ(field().list()->item(0)->flags(), Qt::ItemIsEnabled);  // not selectable
+    EXPECT_EQ(field().accessibleDescription(), "No unit or quantity matches \"xyz\"");
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(&field(), key);
+    EXPECT_EQ(app.state().WindowCount, 0);
+    EXPECT_EQ(field().text(), "xyz");
+    type("kN");
+    EXPECT_EQ(field().accessibleDescription(), "");
 }
 
 TEST_F(FindFieldTest, ArrowsEscapeAndAClick) {
@@ -144,14 +167,14 @@ TEST_F(FindFieldTest, MatchesFollowReadsThatEndNormally) {
     app.form1().SetData(
         folder.writeLines("own.zep", {"0,Loads", "1,Point load", "3,Kilonewton (kN),1"}));
     type("MPa");
-    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(listed(), QStringList({"No unit or quantity matches \"MPa\""}));
     type("kN");
     EXPECT_EQ(listed(), QStringList({QStringLiteral("Point load \u2014 Kilonewton (kN)")}));
     // A read that fails part way leaves the matches of the last good one.
     app.form1().SetData(
         folder.writeLines("bad.zep", {"0,Other", "1,Mass", "3,Kilogram (kg),1", "9,x"}));
     type("kg");
-    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(listed(), QStringList({"No unit or quantity matches \"kg\""}));
     type("kN");
     EXPECT_EQ(listed().size(), 1);
 }

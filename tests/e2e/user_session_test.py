@@ -5,7 +5,8 @@ Starts the program in a folder that holds the shipped data file, opens a convers
 types a value, reads every row, switches the unit, ticks and unticks rows, draws the chart in
 2D and 3D, copies the results and reads the clipboard back, opens another data file through
 the open-file dialog, and closes the main window, after which the program must have ended.
-On the way, a value with its unit is found from the main window's find field.
+On the way, a value with its unit is found from the main window's find field, once in a unit
+of the data file and once in a unit it lacks.
 With --pictures, the main window, the conversion window, the chart in 3D and 2D and the find
 field with its matches are saved there as PNG files (the pictures of the README come from here).
 Run it through run_under_xvfb.sh, which gives it a screen and buses of its own.
@@ -192,17 +193,31 @@ def copy_results(window):
     expect_equal(got, expected, "the clipboard text")
 
 
-def find_value_with_unit(program, main, length, pictures, scratch):
-    step("Ctrl+F in a conversion window, type 355 MPa and Enter: the stress window opens")
+def type_in_find_field(program, main, typed):
+    """Ctrl+F from the Length window, then the text: the list of matches and their names."""
     focus("Length")
     keys("ctrl+f")
     field = wait_for("the find field to hold the focus",
                      lambda: next((t for t in find_all(main, "text", FIND) if focused(t)), None))
-    type_text("355 MPa")
-    wait_for("the typed text in the find field", lambda: text(field) == "355 MPa")
+    type_text(typed)
+    wait_for("the typed text in the find field", lambda: text(field) == typed)
     matches = wait_for("the list of matches", lambda: find(program.app, "list", "Matches"))
-    first = wait_for("the matches", lambda: find_all(matches, "list item"))[0]
-    expect_equal(first.name, f"{STRESS} \u2014 Megapascal (MPa)", "the first match")
+    names = [item.name for item in wait_for("the matches", lambda: find_all(matches, "list item"))]
+    return matches, names
+
+
+def close_stress_window(program, length):
+    close(STRESS)
+    program.no_window(STRESS)
+    focus("Length")
+    wait_for("the value box to hold the keyboard focus again",
+             lambda: focused(find(length, "text", "Convert value")))
+
+
+def find_value_with_unit(program, main, length, pictures, scratch):
+    step("Ctrl+F in a conversion window, type 355 MPa and Enter: the stress window opens")
+    matches, names = type_in_find_field(program, main, "355 MPa")
+    expect_equal(names[0], f"{STRESS} \u2014 Megapascal (MPa)", "the first match")
     picture = os.path.join(pictures or scratch, "find.png")
     steady_picture(MAIN, picture, lambda: screenshot_around([main, matches], picture))
     keys("Return")
@@ -212,11 +227,23 @@ def find_value_with_unit(program, main, length, pictures, scratch):
     expect_equal(text(find(window, "text", "Convert value")), "355", "the value entered")
     ksi = 16
     wait_for("the ksi row", lambda: rows(window, ksi)[ksi - 1] == ("0.1450377", "51.48838"))
-    close(STRESS)
-    program.no_window(STRESS)
-    focus("Length")
-    wait_for("the value box to hold the keyboard focus again",
-             lambda: focused(find(length, "text", "Convert value")))
+    close_stress_window(program, length)
+
+
+def find_unit_the_file_lacks(program, main, length):
+    step("Ctrl+F, type 355 N/cm2, pick the stress quantity: 3.55 in the MPa row")
+    _, names = type_in_find_field(program, main, "355 N/cm2")
+    stress = f"{STRESS} \u2014 355 N/cm\u00B2 = 3.55 MPa"
+    expect(stress in names, f"the stress quantity among the matches {names}")
+    keys(*["Down"] * names.index(stress), "Return")
+    window = program.window(STRESS)
+    expect_equal(find(window, "combo box").name, "Megapascal (MPa)", "the unit selected")
+    value_box = find(window, "text", "Convert value")
+    expect_equal(text(value_box), "3.55", "the value entered")
+    expect_equal(value_box.description, "355 N/cm\u00B2 = 3.55 MPa", "how the value was read")
+    mpa = 4
+    wait_for("the MPa row", lambda: rows(window, mpa)[mpa - 1] == ("1", "3.55"))
+    close_stress_window(program, length)
 
 
 def open_other_file(program, main, path):
@@ -280,6 +307,7 @@ def main():
         window = open_length(program, main_window)
         type_value(window, args.pictures)
         find_value_with_unit(program, main_window, window, args.pictures, folder)
+        find_unit_the_file_lacks(program, main_window, window)
         switch_unit(window)
         chart = tick_rows(program, window, folder)
         chart_2d_3d(program, chart, args.pictures, folder)
