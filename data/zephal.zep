@@ -24,7 +24,9 @@
 #   mass       pound 0.45359237 kg; ounce (oz) 1/16 pound
 #   gravity    standard gravity 9.80665 m/s^2, so kgf = 9.80665 N and lbf = 4.4482216152605 N;
 #              kip = 1000 lbf, tf = 1000 kgf; slug = lbf･s^2/ft
-#   heat       thermochemical calorie (cal) 4.184 J, used for every calorie in this file;
+#   heat       International Table calorie (cal_IT) 4.1868 J, the calorie of heat engineering,
+#              in which 1 kcal_IT/(kg･℃) is 1 Btu/(lb･°F); thermochemical calorie (cal_th)
+#              4.184 J; each calorie is named by its symbol;
 #              International Table British thermal unit (Btu) 1055.05585262 J
 #   others     standard atmosphere 101325 Pa; bar 100000 Pa; US gallon 231 in^3;
 #              imperial gallon 4.54609 L; acre 43560 ft^2; knot 1852 m/h;
@@ -398,8 +400,10 @@
 2,Watt hour (Wh),0.0002777778
 2,Kilowatt hour (kWh),2.777778E-07
 2,Kilogram-force metre (kgf･m),0.1019716
-2,Thermochemical calorie (cal),0.2390057
-2,Thermochemical kilocalorie (kcal),0.0002390057
+2,IT calorie (cal_IT),0.2388459
+2,IT kilocalorie (kcal_IT),0.0002388459
+2,Thermochemical calorie (cal_th),0.2390057
+2,Thermochemical kilocalorie (kcal_th),0.0002390057
 2,IT British thermal unit (Btu),0.0009478171
 2,Foot pound-force (ft･lbf),0.7375621
 2,Inch pound-force (in･lbf),8.850746
@@ -412,8 +416,10 @@
 2,Metric horsepower (PS),0.001359622
 2,Mechanical horsepower (hp),0.001341022
 2,Foot pound-force per second (ft･lbf/s),0.7375621
-2,Calorie per second (cal/s),0.2390057
-2,Kilocalorie per hour (kcal/h),0.8604207
+2,IT calorie per second (cal_IT/s),0.2388459
+2,IT kilocalorie per hour (kcal_IT/h),0.8598452
+2,Thermochemical calorie per second (cal_th/s),0.2390057
+2,Thermochemical kilocalorie per hour (kcal_th/h),0.8604207
 2,Btu per hour (Btu/h),3.412142
 2,Btu per second (Btu/s),0.0009478171
 2,US refrigeration ton (USRT),0.0002843451
@@ -430,8 +436,10 @@
 1,Heat flow
 3,Watt (W),1
 2,Kilowatt (kW),0.001
-2,Calorie per second (cal/s),0.2390057
-2,Kilocalorie per hour (kcal/h),0.8604207
+2,IT calorie per second (cal_IT/s),0.2388459
+2,IT kilocalorie per hour (kcal_IT/h),0.8598452
+2,Thermochemical calorie per second (cal_th/s),0.2390057
+2,Thermochemical kilocalorie per hour (kcal_th/h),0.8604207
 2,Btu per second (Btu/s),0.0009478171
 2,Btu per hour (Btu/h),3.412142
 2,US refrigeration ton (USRT),0.0002843451
@@ -439,17 +447,23 @@
 1,Heat flux
 3,Watt per square metre (W/m^2),1
 2,Kilowatt per square metre (kW/m^2),0.001
-2,Calorie per second square centimetre (cal/s･cm^2),2.390057E-05
-2,Kilocalorie per hour square metre (kcal/h･m^2),0.8604207
+2,IT calorie per second square centimetre (cal_IT/s･cm^2),2.388459E-05
+2,IT kilocalorie per hour square metre (kcal_IT/h･m^2),0.8598452
+2,Thermochemical calorie per second square centimetre (cal_th/s･cm^2),2.390057E-05
+2,Thermochemical kilocalorie per hour square metre (kcal_th/h･m^2),0.8604207
 2,Btu per hour square foot (Btu/h･ft^2),0.3169983
 2,Btu per second square foot (Btu/s･ft^2),8.805509E-05
 
 1,Thermal conductivity
 3,Watt per metre kelvin (W/m･K),1
-2,Calorie per second metre degree Celsius (cal/s･m･℃),0.2390057
-2,Calorie per second centimetre degree Celsius (cal/s･cm･℃),0.002390057
-2,Calorie per second millimetre degree Celsius (cal/s･mm･℃),0.0002390057
-2,Kilocalorie per hour metre degree Celsius (kcal/h･m･℃),0.8604207
+2,IT calorie per second metre degree Celsius (cal_IT/s･m･℃),0.2388459
+2,IT calorie per second centimetre degree Celsius (cal_IT/s･cm･℃),0.002388459
+2,IT calorie per second millimetre degree Celsius (cal_IT/s･mm･℃),0.0002388459
+2,IT kilocalorie per hour metre degree Celsius (kcal_IT/h･m･℃),0.8598452
+2,Thermochemical calorie per second metre degree Celsius (cal_th/s･m･℃),0.2390057
+2,Thermochemical calorie per second centimetre degree Celsius (cal_th/s･cm･℃),0.002390057
+2,Thermochemical calorie per second millimetre degree Celsius (cal_th/s･mm･℃),0.0002390057
+2,Thermochemical kilocalorie per hour metre degree Celsius (kcal_th/h･m･℃),0.8604207
 2,Btu per second foot degree Fahrenheit (Btu/s･ft･°F),0.000160497
 2,Btu per second inch degree Fahrenheit (Btu/s･in･°F),1.337475E-05
 2,Btu per hour foot degree Fahrenheit (Btu/h･ft･°F),0.5777893
@@ -457,10 +471,14 @@
 
 1,Surface coefficient
 3,Watt per square metre kelvin (W/m^2･K),1
-2,Calorie per second square metre degree Celsius (cal/s･m^2･℃),0.2390057
-2,Calorie per second square centimetre degree Celsius (cal/s･cm^2･℃),2.390057E-05
-2,Calorie per second square millimetre degree Celsius (cal/s･mm^2･℃),2.390057E-07
-2,Kilocalorie per hour square metre degree Celsius (kcal/h･m^2･℃),0.8604207
+2,IT calorie per second square metre degree Celsius (cal_IT/s･m^2･℃),0.2388459
+2,IT calorie per second square centimetre degree Celsius (cal_IT/s･cm^2･℃),2.388459E-05
+2,IT calorie per second square millimetre degree Celsius (cal_IT/s･mm^2･℃),2.388459E-07
+2,IT kilocalorie per hour square metre degree Celsius (kcal_IT/h･m^2･℃),0.8598452
+2,Thermochemical calorie per second square metre degree Celsius (cal_th/s･m^2･℃),0.2390057
+2,Thermochemical calorie per second square centimetre degree Celsius (cal_th/s･cm^2･℃),2.390057E-05
+2,Thermochemical calorie per second square millimetre degree Celsius (cal_th/s･mm^2･℃),2.390057E-07
+2,Thermochemical kilocalorie per hour square metre degree Celsius (kcal_th/h･m^2･℃),0.8604207
 2,Btu per second square foot degree Fahrenheit (Btu/s･ft^2･°F),4.89195E-05
 2,Btu per second square inch degree Fahrenheit (Btu/s･in^2･°F),3.397187E-07
 2,Btu per hour square foot degree Fahrenheit (Btu/h･ft^2･°F),0.1761102
@@ -468,8 +486,10 @@
 1,Specific heat
 3,Joule per kilogram kelvin (J/kg･K),1
 2,Kilojoule per kilogram kelvin (kJ/kg･K),0.001
-2,Calorie per gram degree Celsius (cal/g･℃),0.0002390057
-2,Kilocalorie per kilogram degree Celsius (kcal/kg･℃),0.0002390057
+2,IT calorie per gram degree Celsius (cal_IT/g･℃),0.0002388459
+2,IT kilocalorie per kilogram degree Celsius (kcal_IT/kg･℃),0.0002388459
+2,Thermochemical calorie per gram degree Celsius (cal_th/g･℃),0.0002390057
+2,Thermochemical kilocalorie per kilogram degree Celsius (kcal_th/kg･℃),0.0002390057
 2,Btu per pound degree Fahrenheit (Btu/lb･°F),0.0002388459
 
 1,Thermal expansion coefficient

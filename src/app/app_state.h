@@ -99,6 +99,8 @@ struct AppState {
     std::optional<std::uint32_t> UnitCommandColor;  // unset until a conversion window activates
     std::int16_t WindowCount = 0;
     std::int16_t ChartOwner = 0;
+    // Window number (F2x) of the conversion window whose rows ChartValues refer to; 0 for none.
+    std::int16_t ChartSender = 0;
     std::int16_t ConvertLock = 0;
     // Bounds 0 to n once a conversion window has sent data; empty (unallocated) before.
     std::vector<ValueRef> ChartValues;

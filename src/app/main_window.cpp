@@ -230,9 +230,10 @@ void Form1::Command1_Click(int k) {
     s.WindowCount = static_cast<std::int16_t>(s.WindowCount + 1);
     window->F2x = s.WindowCount;
     const convert::Quantity q = convert::quantityOfButton(k);
-    // Setting the caption is the window's first touch: it loads with Cmd1x and F2x already set.
-    window->Form_Load();
+    // The caption comes before the load: loading converts, and with the chart open the chart's
+    // caption then names this quantity, not the window's design caption.
     window->setWindowTitle(s.tables.CommandItems(q.command, q.tab).Name);
+    window->Form_Load();
     s.ConvertLock = 0;
     window->show();
     window->raise();

@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "chart/chart_colors.h"
 #include "chart/chart_grid.h"
+#include "chart/point_caption.h"
 #include "chart/rotation.h"
 #include "chart/series_builder.h"
 #include "convert/number_text.h"
@@ -39,11 +40,6 @@ const QStringList kSeriesNames = {
     QStringLiteral("Square root"),   QStringLiteral("Square root (%)"),
 };
 
-// The point pop-up's separator between the unit of the largest entry and the bar's label.
-const QString kPercentSeparator = QString(QChar(0xFF65));
-
-const QString kNoValue = QStringLiteral(": no value");
-
 // The width at which a closed list shows each of the names whole.
 int widthShowingWhole(const QComboBox& combo, const QStringList& names) {
     QStyleOptionComboBox option;
@@ -59,8 +55,12 @@ int widthShowingWhole(const QComboBox& combo, const QStringList& names) {
 
 }  // namespace
 
+QString Chart1::designCaption() {
+    return QStringLiteral("Chart");
+}
+
 Chart1::Chart1(Application& app) : m_app(app) {
-    setWindowTitle(QStringLiteral("Chart"));
+    setWindowTitle(designCaption());
     setWindowIcon(ui::chartIcon(ui::ChartIcon::Window));
 
     Toolbar1 = new QToolBar(this);
@@ -124,6 +124,12 @@ Chart1::Chart1(Application& app) : m_app(app) {
                 MSChart1_PointSelected(series, dataPoint, mouseFlags, cancel);
             });
     connect(MSChart1, &ui::ChartView::mouseDown, this, &Chart1::MSChart1_MouseDown);
+
+    lblNoBars = new QLabel(this);
+    lblNoBars->setObjectName(QStringLiteral("lblNoBars"));
+    lblNoBars->setTextFormat(Qt::PlainText);  // unit names as written in the data file
+    lblNoBars->setWordWrap(true);
+    lblNoBars->hide();
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Chart1::Timer1_Timer);
@@ -213,8 +219,17 @@ void Chart1::Form_Activate() {
 
 void Chart1::Form_Resize() {
     const float width = static_cast<float>(ui::windowWidthTw(this)) - 7.0f * kChartLeftTw;
-    const float height = static_cast<float>(ui::windowHeightTw(this)) - 2.3f * kChartTopTw;
+    float height = static_cast<float>(ui::windowHeightTw(this)) - 2.3f * kChartTopTw;
     if (width >= 0) ui::setWidthTw(MSChart1, static_cast<int>(number::roundHalfEven(width)));
+    // The note of missing bars takes its lines from the bottom of the chart.
+    if (!lblNoBars->isHidden() && width >= 0) {
+        const int noteWidth = ui::toPixels(static_cast<int>(width));
+        const int noteHeight = lblNoBars->heightForWidth(noteWidth);
+        height -= static_cast<float>(ui::toTwips(noteHeight));
+        lblNoBars->setGeometry(ui::toPixels(kChartLeftTw),
+                               ui::toPixels(kChartTopTw + static_cast<int>(std::max(height, 0.0f))),
+                               noteWidth, noteHeight);
+    }
     if (height >= 0) ui::setHeightTw(MSChart1, static_cast<int>(number::roundHalfEven(height)));
 }
 
@@ -289,8 +304,17 @@ void Chart1::Chart_mode(std::int16_t mode) {
 void Chart1::Combo1_Click() {
     const AppState& s = m_app.state();
     ChartGrid& grid = MSChart1->grid();
+    std::vector<NoBar> noBars;
     intMaxRow = buildSeries(
-        grid, {s.ChartValues, s.ChartUnits, s.ChartCount, Combo1->currentIndex(), modes()});
+        grid, {s.ChartValues, s.ChartUnits, s.ChartCount, Combo1->currentIndex(), modes()},
+        &noBars);
+    // A missing bar is said in words: a gap or a blank plot alone does not tell why.
+    const QString note = noBarNote(noBars, s.ChartUnits);
+    if (note != lblNoBars->text() || note.isEmpty() != lblNoBars->isHidden()) {
+        lblNoBars->setText(note);
+        lblNoBars->setVisible(!note.isEmpty());
+        Form_Resize();
+    }
     // Logarithms are not values: the axis says what it counts.
     grid.setValueTitle(blnLogChart() ? QStringLiteral("log10 of ") + Combo1->currentText()
                                      : QString());
@@ -298,33 +322,22 @@ void Chart1::Combo1_Click() {
 
 void Chart1::MSChart1_PointSelected(int series, int dataPoint, int, int&) {
     ChartGrid& grid = MSChart1->grid();
-    QString label;
+    PointInput point;
     if (blnIndividual()) {
         grid.setColumn(series);
-        label = grid.columnLabel().value_or(QString());
+        point.label = grid.columnLabel().value_or(QString());
     } else {
         grid.setRow(dataPoint);
-        label = grid.rowLabel().value_or(QString());
+        point.label = grid.rowLabel().value_or(QString());
     }
-
-    const QString data = grid.data().value_or(QString());
-    const QString value =
-        blnLogChart() ? number::writeScientific3(std::pow(10.0, number::readLenient(data))) : data;
-
-    QString caption;
-    if (data.isEmpty()) {
-        // A cell that could not be worked out has no bar and no number to tell.
-        caption = label + kNoValue;
-    } else if (isPercentageSeries(Combo1->currentIndex())) {
-        const auto& units = m_app.state().ChartUnits;
-        QString unit;
-        if (intMaxRow >= 0 && static_cast<std::size_t>(intMaxRow) < units.size()) {
-            unit = units[static_cast<std::size_t>(intMaxRow)].value_or(QString());
-        }
-        caption = value + QStringLiteral("% ") + unit + kPercentSeparator + label;
-    } else {
-        caption = value + QLatin1Char(' ') + label;
+    point.data = grid.data().value_or(QString());
+    point.position = Combo1->currentIndex();
+    point.log = blnLogChart();
+    const auto& units = m_app.state().ChartUnits;
+    if (intMaxRow >= 0 && static_cast<std::size_t>(intMaxRow) < units.size()) {
+        point.largestUnit = units[static_cast<std::size_t>(intMaxRow)].value_or(QString());
     }
+    const QString caption = pointCaption(point);
 
     // "&" in a menu caption would mark a shortcut key; the text must show as it is.
     m10[0]->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));

@@ -2,6 +2,7 @@
 #pragma once
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 #include <QToolBar>
@@ -23,6 +24,9 @@ class Chart1 final : public ui::Window {
 public:
     explicit Chart1(Application& app);
     ~Chart1() override;
+
+    // The caption of a chart that shows no conversion window's rows.
+    static QString designCaption();
 
     void Form_Load();
     void Form_Activate();
@@ -59,6 +63,8 @@ public:
     std::vector<QAction*> Buttons;
     QComboBox* Combo1;
     ui::ChartView* MSChart1;
+    // Under the bars: which units have no bar and why; hidden while every bar is drawn.
+    QLabel* lblNoBars;
     QTimer* Timer1;
     QMenu* menu10;
     std::vector<QAction*> m10;

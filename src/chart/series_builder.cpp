@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/series_builder.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "chart/chart_grid.h"
 #include "convert/number_text.h"
@@ -17,14 +20,12 @@ namespace {
 
 class Build {
 public:
-    Build(ChartGrid& grid, const SeriesInput& input) : m_grid(grid), m_in(input) {}
+    Build(ChartGrid& grid, const SeriesInput& input, std::vector<NoBar>* noBars)
+        : m_grid(grid), m_in(input), m_noBars(noBars) {}
 
     std::int16_t run() {
         layOut();
         writeSeries();
-        if (m_in.modes.blnIndividual && m_grid.chartType() == kChartType2D) {
-            m_grid.setRowLabel(QString());
-        }
         return m_intMaxRow;
     }
 
@@ -48,25 +49,34 @@ private:
         return v;
     }
 
-    // The value a series computes from entry k, or nothing when it cannot be computed.
-    std::optional<double> base(int k) const {
+    // The value a series computes from entry k; when it cannot be computed, nothing, and
+    // `why` says why.
+    std::optional<double> base(int k, NoBarReason* why = nullptr) const {
+        const auto fail = [why](NoBarReason reason) {
+            if (why) *why = reason;
+            return std::optional<double>();
+        };
         const auto v = x(k);
-        if (!v) return std::nullopt;
+        if (!v) return fail(NoBarReason::NoResult);
         switch (m_in.position) {
             case kSeriesInverse:
             case kSeriesInversePercent: {
-                if (*v == 0) return std::nullopt;
+                if (*v == 0) return fail(NoBarReason::InverseOfZero);
                 const double inverse = 1.0 / *v;
-                if (!std::isfinite(inverse)) return std::nullopt;
+                if (!std::isfinite(inverse)) return fail(NoBarReason::BeyondRange);
                 return inverse;
             }
             case kSeriesSquareRoot:
             case kSeriesSquareRootPercent:
-                if (*v < 0) return std::nullopt;
+                if (*v < 0) return fail(NoBarReason::RootOfNegative);
                 return std::sqrt(*v);
             default:
                 return v;
         }
+    }
+
+    void noBar(int k, NoBarReason reason) {
+        if (m_noBars) m_noBars->push_back({k, reason});
     }
 
     std::optional<QString> unitLabel(int k) const {
@@ -77,19 +87,28 @@ private:
     bool select(int k) { return individual() ? m_grid.setColumn(k) : m_grid.setRow(k); }
 
     void layOut() {
+        // The one category of the individual layout and the one series of the other are
+        // nameless: a name left from the other layout would name a unit this chart may not hold.
         if (individual()) {
             m_grid.setRowCount(1);
             m_grid.setRow(1);
+            m_grid.setRowLabel(QString());
             m_grid.setColumnCount(n());
         } else {
             m_grid.setColumnCount(1);
             m_grid.setColumn(1);
+            m_grid.setColumnLabel(QString());
             m_grid.setRowCount(n());
         }
         for (int k = 1; k <= n(); ++k) {
             if (!select(k)) continue;
             const auto t = text(k);
-            if (!t || !m_grid.setData(*t)) m_grid.clearData();
+            if (!t || !m_grid.setData(*t)) {
+                m_grid.clearData();
+                if (m_in.position == kSeriesValue && !m_in.modes.blnLogChart) {
+                    noBar(k, NoBarReason::NoResult);
+                }
+            }
             if (const auto label = unitLabel(k)) {
                 if (individual()) {
                     m_grid.setColumnLabel(*label);
@@ -100,20 +119,22 @@ private:
         }
     }
 
-    // Writes v, or its logarithm on the logarithmic scale, into the selected cell; a value
-    // that cannot be drawn leaves the cell without one.
-    void write(std::optional<double> v, bool single) {
+    // Writes v, or its logarithm on the logarithmic scale, into the cell of entry k; a value
+    // that cannot be drawn leaves the cell without one, for the reason `why`.
+    void write(int k, std::optional<double> v, bool single, NoBarReason why) {
         if (v && m_in.modes.blnLogChart) {
             if (*v > 0) {
                 m_grid.setData(number::writeDouble(Log_value(*v)));
                 return;
             }
+            why = NoBarReason::LogOfNotPositive;
         } else if (v) {
             m_grid.setData(single ? number::writeSingle(static_cast<float>(*v))
                                   : number::writeDouble(*v));
             return;
         }
         m_grid.clearData();
+        noBar(k, why);
     }
 
     void writeSeries() {
@@ -125,7 +146,10 @@ private:
             case kSeriesInverse:
             case kSeriesSquareRoot:
                 for (int k = 1; k <= n(); ++k) {
-                    if (select(k)) write(base(k), false);
+                    if (!select(k)) continue;
+                    NoBarReason why = NoBarReason::NoResult;
+                    const auto v = base(k, &why);
+                    write(k, v, false, why);
                 }
                 return;
             case kSeriesValuePercent:
@@ -155,23 +179,74 @@ private:
         for (int k = 1; k <= n(); ++k) {
             if (!select(k)) continue;
             std::optional<double> percent;
-            const auto b = base(k);
+            NoBarReason why = NoBarReason::NoResult;
+            const auto b = base(k, &why);
             if (b && m && *m != 0) {
-                if (const auto c = number::toSingle(*b / *m * 100); c.ok()) percent = c.value;
+                const auto c = number::toSingle(*b / *m * 100);
+                if (c.ok()) {
+                    percent = c.value;
+                } else {
+                    why = NoBarReason::BeyondRange;
+                }
+            } else if (b) {
+                why = NoBarReason::LargestIsZero;
             }
-            write(percent, true);
+            write(k, percent, true, why);
         }
     }
 
     ChartGrid& m_grid;
     const SeriesInput& m_in;
+    std::vector<NoBar>* m_noBars;
     std::int16_t m_intMaxRow = 1;
 };
 
+QString reasonText(NoBarReason reason) {
+    switch (reason) {
+        case NoBarReason::NoResult:
+            return QStringLiteral("no result");
+        case NoBarReason::InverseOfZero:
+            return QStringLiteral("inverse of 0");
+        case NoBarReason::RootOfNegative:
+            return QStringLiteral("root of a negative value");
+        case NoBarReason::LogOfNotPositive:
+            return QStringLiteral("logarithm of a value that is not positive");
+        case NoBarReason::BeyondRange:
+            return QStringLiteral("beyond the range");
+        case NoBarReason::LargestIsZero:
+            return QStringLiteral("percentage of a largest value of 0");
+    }
+    return {};
+}
+
 }  // namespace
 
-std::int16_t buildSeries(ChartGrid& grid, const SeriesInput& input) {
-    return Build(grid, input).run();
+std::int16_t buildSeries(ChartGrid& grid, const SeriesInput& input, std::vector<NoBar>* noBars) {
+    return Build(grid, input, noBars).run();
+}
+
+QString noBarNote(const std::vector<NoBar>& noBars,
+                  const std::vector<std::optional<QString>>& units) {
+    // Reasons in the order of their first entry, each with its units in entry order.
+    std::vector<std::pair<NoBarReason, QStringList>> groups;
+    for (const NoBar& bar : noBars) {
+        const auto k = static_cast<std::size_t>(bar.entry);
+        QString unit = k < units.size() ? units[k].value_or(QString()) : QString();
+        if (unit.isEmpty()) unit = QStringLiteral("unit %1").arg(bar.entry);
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&bar](const auto& g) { return g.first == bar.reason; });
+        if (group == groups.end()) {
+            groups.push_back({bar.reason, {}});
+            group = groups.end() - 1;
+        }
+        group->second << unit;
+    }
+    QStringList parts;
+    for (const auto& [reason, names] : groups) {
+        parts << names.join(QStringLiteral(", ")) + QStringLiteral(": ") + reasonText(reason);
+    }
+    if (parts.isEmpty()) return {};
+    return QStringLiteral("No bar for ") + parts.join(QStringLiteral("; for "));
 }
 
 }  // namespace zephal

@@ -53,8 +53,29 @@ struct SeriesInput {
 // log10(v) for v > 0, else 0. The builder takes no logarithm of a value that is not positive.
 double Log_value(double v);
 
+// Why an entry of the chart data has no bar.
+enum class NoBarReason {
+    NoResult,  // its box shows no number
+    InverseOfZero,
+    RootOfNegative,
+    LogOfNotPositive,
+    BeyondRange,    // an inverse or a percentage no single holds
+    LargestIsZero,  // a percentage of a largest value of 0
+};
+struct NoBar {
+    int entry = 0;  // 1-based, as in ChartValues
+    NoBarReason reason = NoBarReason::NoResult;
+};
+
 // Builds the series into the grid; returns intMaxRow, the entry of the largest value of a
-// percentage series (1 for the other series and when nothing was larger).
-std::int16_t buildSeries(ChartGrid& grid, const SeriesInput& input);
+// percentage series (1 for the other series and when nothing was larger). Each entry left
+// without a bar is added to `noBars`, when given, with the reason.
+std::int16_t buildSeries(ChartGrid& grid, const SeriesInput& input,
+                         std::vector<NoBar>* noBars = nullptr);
+
+// The words the chart window shows under the bars: "No bar for mm, km: inverse of 0", the units
+// grouped by reason ("...; for ft: beyond the range"); empty when every bar is drawn.
+QString noBarNote(const std::vector<NoBar>& noBars,
+                  const std::vector<std::optional<QString>>& units);
 
 }  // namespace zephal

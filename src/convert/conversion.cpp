@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "convert/number_text.h"
 
@@ -52,27 +53,47 @@ UnitTable buildUnitTable(const UnitTables& tables, Quantity quantity) {
     return table;
 }
 
+namespace {
+// A single holds 7 significant digits only down to its smallest normal value; below it the
+// digits run out one by one (1E-44 is held as 9.809089E-45, 1E-48 as 0), so such a number is
+// not shown.
+std::optional<float> heldValue(double value) {
+    const auto single = number::toSingle(value);
+    if (!single.ok()) return std::nullopt;
+    if (value != 0 && std::fabs(single.value) < std::numeric_limits<float>::min()) {
+        return std::nullopt;
+    }
+    return single.value;
+}
+
+std::optional<QString> singleText(double value) {
+    const auto held = heldValue(value);
+    if (!held) return std::nullopt;
+    return number::writeSingle(*held);
+}
+}  // namespace
+
 std::optional<float> enteredValue(QStringView text) {
-    const auto x = number::toSingle(number::readLenient(text));
-    if (!x.ok()) return std::nullopt;
-    return x.value;
+    return heldValue(number::readLenient(text));
+}
+
+QString valueAsRead(QStringView text) {
+    const double value = number::readLenient(text);
+    const auto held = heldValue(value);
+    return held ? number::writeSingle(*held) : number::writeDouble(value);
 }
 
 std::optional<QString> partlyReadNote(QStringView text) {
     const number::LenientReading reading = number::readLenientReporting(text);
-    if (reading.whole) return std::nullopt;
-    const auto single = number::toSingle(reading.value);
-    return QStringLiteral("Read as ") +
-           (single.ok() ? number::writeSingle(single.value) : number::writeDouble(reading.value));
+    const bool held = heldValue(reading.value).has_value();
+    if (reading.whole && held) return std::nullopt;
+    QString note = QStringLiteral("Read as ") + valueAsRead(text);
+    if (!held) {
+        note += std::fabs(reading.value) < 1 ? QStringLiteral(", too small to convert")
+                                             : QStringLiteral(", too large to convert");
+    }
+    return note;
 }
-
-namespace {
-std::optional<QString> singleText(double value) {
-    const auto single = number::toSingle(value);
-    if (!single.ok()) return std::nullopt;
-    return number::writeSingle(single.value);
-}
-}  // namespace
 
 RowText convertRow(std::optional<float> x, const std::vector<double>& factors, int i, int b) {
     const auto size = static_cast<int>(factors.size());
@@ -108,7 +129,7 @@ QString steppedText(int whole, float fraction) {
 }
 
 QString chartCaption(const QString& caption, const QString& entered, const QString& unit) {
-    return caption + QStringLiteral(" : ") + entered + u' ' + unit;
+    return caption + QStringLiteral(" : ") + valueAsRead(entered) + u' ' + unit;
 }
 
 QString clipboardText(const QString& caption, const QStringList& items, int selected,

@@ -7,7 +7,8 @@
 // the unit list texts, each unit's factor widened to double through its 7-digit text, and each
 // unit's short name. Every conversion then reads the entered text into a single, and for each
 // row divides by the selected unit's factor. A row that cannot be worked out (no base factor,
-// a zero base factor, a result beyond the single range) gives nothing, and the window empties
+// a zero base factor, a result beyond the single range or too close to 0 for a single to hold
+// its 7 digits) gives nothing, and the window empties
 // that box: a number left from an earlier value would read as the answer to this one.
 
 #include <QString>
@@ -45,11 +46,17 @@ struct UnitTable {
 };
 UnitTable buildUnitTable(const UnitTables& tables, Quantity quantity);
 
-// The entered value as a single; nothing when the number lies beyond the single range.
+// The entered value as a single; nothing when the number lies beyond the single range or so
+// close to 0 that a single no longer holds 7 digits of it (below about 1.175494E-38).
 std::optional<float> enteredValue(QStringView text);
 
+// The entered value as the reader took it, written as every result is ("1,000" gives "1",
+// "2.50" gives "2.5"); a number no single holds is written with 15 digits ("1E-44").
+QString valueAsRead(QStringView text);
+
 // The reader stops at the first character that does not fit ("2,5" reads 2). When it left
-// something out, or found no number at all, the window says what it read: "Read as 2".
+// something out, or found no number at all, the window says what it read: "Read as 2"; when the
+// number cannot be converted it says so too: "Read as 1E-44, too small to convert".
 std::optional<QString> partlyReadNote(QStringView text);
 
 // The two texts of row i with base unit b; each is empty when it cannot be worked out.
@@ -83,7 +90,8 @@ SplitValue splitValue(double value, int lowest, int highest);
 // The text written back when the scroll bar moves to `whole`.
 QString steppedText(int whole, float fraction);
 
-// The chart window's caption: "<caption> : <entered text> <unit entry>".
+// The chart window's caption: "<caption> : <entered value as read> <unit entry>", so that it
+// names the number whose bars the chart draws.
 QString chartCaption(const QString& caption, const QString& entered, const QString& unit);
 
 // The results as text lines, each ending in CR LF: "1,<caption>", then per unit row "3," for

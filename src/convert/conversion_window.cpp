@@ -271,6 +271,7 @@ void Form2::Form_Load() {
     }
 
     fitUnitColumn();
+    if (table.items.isEmpty()) showNoUnits();
 
     if (table.baseIndex >= 0 && table.baseIndex < Combo1->count()) {
         Combo1->setCurrentIndex(table.baseIndex);
@@ -298,7 +299,9 @@ void Form2::Form_Activate() {
         chart.setWindowTitle(
             convert::chartCaption(windowTitle(), Text1->text(), Combo1->currentText()));
         chart.Chart_color();
-        if (F2x != s.ChartOwner) Chart_Click();
+        // The caption now names this window's value, so the bars must be its rows too: another
+        // window may have sent its own since this one was activated last.
+        if (F2x != s.ChartOwner || F2x != s.ChartSender) Chart_Click();
     }
     s.ChartOwner = F2x;
     Text1->setFocus(Qt::ActiveWindowFocusReason);
@@ -308,11 +311,25 @@ void Form2::Form_Activate() {
 
     const std::uint32_t back = ui::backColor(this);
     for (QWidget* w : Label1) ui::setBackColor(w, back);
+    if (lblNoUnits) ui::setBackColor(lblNoUnits, back);
     for (std::size_t i = 0; i < Ln.size(); ++i) {
         ui::setBackColor(Ln[i], back);
         ui::setBackColor(Lx[i], back);
         ui::setBackColor(Ck[i], back);
     }
+}
+
+// A quantity without units has no row to show: the designed row's template texts would read
+// as results, so the window says why it has none in their place.
+void Form2::showNoUnits() {
+    for (QWidget* w : std::initializer_list<QWidget*>{Ln[0], Tn[0], Tx[0], Lx[0], Ck[0]}) {
+        w->hide();
+    }
+    lblNoUnits =
+        new QLabel(QStringLiteral("This quantity has no units in the data file."), m_client);
+    lblNoUnits->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 9, true));
+    ui::setGeometryTw(lblNoUnits, {405, 1710, 5040, 285});
+    lblNoUnits->show();
 }
 
 // Symbols such as "kgf･s^2/m^4" are wider than the designed column: the column grows to the
@@ -485,6 +502,7 @@ void Form2::Chart_Click() {
         s.ChartUnits[static_cast<std::size_t>(k)] = m_unitNames[static_cast<qsizetype>(i)];
     }
     s.ChartCount = k;
+    s.ChartSender = F2x;
 
     Chart1& chart = m_app.chart1();
     chart.setWindowTitle(
@@ -500,12 +518,19 @@ void Form2::Chart_Click() {
     chart.Combo1_Click();
 }
 
-// The window goes once control is back in the event loop; a chart showing its rows shows no
-// bars from now on, rather than numbers of a window no longer on the screen.
+// The window goes once control is back in the event loop. A chart showing its rows loses
+// their bars, unit names and caption with it, rather than show what is no longer on the screen.
 void Form2::Form_Unload() {
     m_unloaded = true;
-    if (m_app.state().ChartShown) {
-        if (Chart1* chart = m_app.chart1Loaded()) chart->Combo1_Click();
+    AppState& s = m_app.state();
+    if (s.ChartSender != F2x) return;
+    s.ChartSender = 0;
+    s.ChartCount = 0;
+    s.ChartValues.assign(1, ValueRef{});
+    s.ChartUnits.assign(1, std::nullopt);
+    if (Chart1* chart = m_app.chart1Loaded()) {
+        chart->setWindowTitle(Chart1::designCaption());
+        if (s.ChartShown) chart->Combo1_Click();
     }
 }
 

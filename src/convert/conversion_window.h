@@ -56,6 +56,8 @@ public:
     std::vector<QLineEdit*> Tx;
     std::vector<QLabel*> Lx;
     std::vector<QCheckBox*> Ck;
+    // In place of the rows when the quantity has no units; null otherwise.
+    QLabel* lblNoUnits = nullptr;
 
     const std::vector<double>& UnitFactors() const { return m_unitFactors; }
     const QStringList& UnitNames() const { return m_unitNames; }
@@ -81,6 +83,7 @@ private:
     void buildControls();
     void addRow();
     void fitUnitColumn();
+    void showNoUnits();
     bool japaneseUnitFont();
     void setScrollPositionQuietly(int whole);
     void markPartlyRead(const std::optional<QString>& note);
@@ -91,8 +94,8 @@ private:
     QStringList m_unitNames;
     // Set while typing moves the scroll bar: the typed text then stays as the user wrote it.
     bool m_positionFollowsText = false;
-    bool m_partlyRead = false;
-    bool m_unloaded = false;  // the close box has closed the window; it goes soon  // the value box shows its tint: the reader left text out
+    bool m_partlyRead = false;  // the value box shows its tint: the reader left text out
+    bool m_unloaded = false;    // the close box has closed the window; it goes soon
     // Rows 0 .. m_placedRows - 1 stand in their places and are shown; placing them again
     // would change nothing, so a conversion only writes their texts.
     std::size_t m_placedRows = 0;

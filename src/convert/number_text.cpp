@@ -259,6 +259,8 @@ QString writeSingle(float value) { return writeG(static_cast<double>(value), 7);
 
 QString writeDouble(double value) { return writeG(value, 15); }
 
+QString writeSevenDigits(double value) { return writeG(value, 7); }
+
 QString writeScientific3(double value) {
     if (std::isnan(value)) return QStringLiteral("NaN");
     if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");

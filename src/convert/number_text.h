@@ -66,6 +66,9 @@ double roundHalfEven(double value);
 QString writeSingle(float value);
 // The same rule with 15 significant digits and the scientific form from 1E+15 on.
 QString writeDouble(double value);
+// The rule of writeSingle for a double that is not narrowed to a single first: 7 significant
+// digits, also for a value beyond the single range or too close to 0 for a single.
+QString writeSevenDigits(double value);
 
 // One leading digit, three decimals and a signed exponent of at least two digits
 // ("1.235e+03"), from the value's 15-digit decimal form with halves rounded away from zero.

@@ -241,6 +241,9 @@ public:
             m_fields.split(line);
             if (const int err = record(); err != kNoError) return report(err);
         }
+        // A file without a single tab offers nothing to show; taking it would empty the grid
+        // and name the file in the caption as if it had been read.
+        if (!m_sawTab) return reportNoQuantities();
         m_state.tables = std::move(m_tables);
         m_state.UTn = m_utn;
         m_host.setCaption(captionFor(m_path));
@@ -269,6 +272,8 @@ private:
 
     int tabRecord() {
         if (m_utn == 32767) return kErrOverflow;
+        m_sawTab = true;
+        m_skipUnits = false;
         ++m_utn;
         if (m_utn > m_state.Tmax) {
             m_host.showMessage(QStringLiteral("Convert Tab items : ") + m_fields.f2 +
@@ -289,7 +294,10 @@ private:
         if (!m_tables.hasTab(m_tab)) return kErrSubscript;
         TabItem& tab = m_tables.editTabItems(m_tab);
         const int c = tab.Count;
-        if (c > kCommandsPerTab - 1) {
+        // The units after a refused quantity are its own: they must not join the quantity
+        // before it, so they are passed over without a message of their own.
+        m_skipUnits = c > kCommandsPerTab - 1;
+        if (m_skipUnits) {
             m_host.showMessage(QStringLiteral("Convert Command items : ") + m_fields.f2 +
                                QStringLiteral(" is over 20."));
             return kNoError;
@@ -304,6 +312,7 @@ private:
 
     // isBase: the type field's value is exactly 3 (2.6 rounds to type 3 but marks nothing).
     int functionRecord(bool isBase) {
+        if (m_skipUnits) return kNoError;
         if (!m_tables.hasTab(m_tab)) return kErrSubscript;
         CommandItem& command = m_tables.editCommandItems(m_command, m_tab);
         const int f = command.Count;
@@ -320,6 +329,12 @@ private:
         item.Factor = factor.value;
         command.Count = static_cast<std::int16_t>(f + 1);
         return kNoError;
+    }
+
+    ReadResult reportNoQuantities() {
+        m_host.showMessage(QStringLiteral("File \"") + m_path +
+                           QStringLiteral("\" holds no quantities: it has no tab record."));
+        return {false, kErrNoTab};
     }
 
     ReadResult report(int err) {
@@ -344,6 +359,8 @@ private:
     int m_tab = 0;
     int m_command = 0;
     qint64 m_lines = 0;
+    bool m_sawTab = false;     // a tab record, accepted or not
+    bool m_skipUnits = false;  // the last quantity record was refused
 };
 
 }  // namespace

@@ -4,7 +4,9 @@
 // window's caption and reports what it cannot take, in file order, through the host.
 // A read that ends in an error report changes nothing: the tables, UTn and the caption stay as
 // they were, so the grid never shows one file while the tables hold part of another. Records
-// rejected at a limit are not failures; such a read still ends normally.
+// rejected at a limit are not failures; such a read still ends normally, and the units that
+// follow a refused quantity are passed over with it. A file without any tab record (empty, or
+// comments only) is refused whole, with a message that says so.
 //
 // The file is read in chunks, one line at a time, so its size is bounded only by the disk;
 // memory follows the longest line. It is decoded as UTF-8 (a leading byte-order mark is
@@ -38,6 +40,8 @@ inline constexpr int kErrFileNotFound = 53;
 inline constexpr int kErrDeviceIO = 57;
 inline constexpr int kErrPathFileAccess = 75;
 inline constexpr int kErrPathNotFound = 76;
+// Not a number of the error report: the file holds no tab record, so nothing changes.
+inline constexpr int kErrNoTab = 1000;
 
 // The caption for a file: "ZEPHAL : " and the last piece of the path after "\" or "/",
 // or "ZEPHAL" when that piece is empty.

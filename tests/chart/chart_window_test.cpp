@@ -15,6 +15,7 @@
 
 #include "app/application.h"
 #include "chart/chart_grid.h"
+#include "chart/series_builder.h"
 #include "settings/chart_settings_window.h"
 #include "ui/chart_view.h"
 #include "ui/dialogs.h"
@@ -184,8 +185,10 @@ TEST_F(ChartWindowTest, PointPopUpText) {
         // A cell without a value says so, with its unit.
         {0, true, {"-5", "7"}, {"mm", "m"}, 1, "mm: no value"},
         {3, false, {"0", "4"}, {"N", "kN"}, 1, "N: no value"},
-        {2, true, {"0.001"}, {"km"}, 1, "1.000e+03 km"},
-        {3, true, {"2", "8", "4"}, {"N", "kN", "mN"}, 3, QString::fromUtf8("5.000e+01% N･mN")},
+        {2, true, {"0.001"}, {"km"}, 1, "1.000e+03 1/km"},
+        {3, true, {"2", "8", "4"}, {"N", "kN", "mN"}, 3, QString::fromUtf8("5.000e+01% 1/N･1/mN")},
+        // 5 m in miles: the inverse is per mile, to the 7 digits the value box holds.
+        {2, false, {"0.003106856"}, {"mi"}, 1, "321.8688 1/mi"},
     };
     for (const auto& t : cases) {
         send(t.values, t.units);
@@ -311,6 +314,20 @@ TEST_F(ChartWindowTest, ABuildDrawsOnce) {
     c.Toolbar1_ButtonClick(4);
     QCoreApplication::processEvents();
     EXPECT_EQ(c.MSChart1->redrawCount(), before + 1);
+}
+
+TEST_F(ChartWindowTest, MissingBarsAreNamedUnderTheChart) {
+    send({"0", "2", "0"}, {"mm", "m", "km"});
+    Chart1& c = chart();
+    EXPECT_TRUE(c.lblNoBars->isHidden());
+    c.Combo1->setCurrentIndex(kSeriesInverse);
+    EXPECT_EQ(c.lblNoBars->text(), "No bar for mm, km: inverse of 0");
+    EXPECT_FALSE(c.lblNoBars->isHidden());
+    // Its lines come off the chart's height, inside the window.
+    EXPECT_GE(c.lblNoBars->geometry().top(), c.MSChart1->geometry().bottom());
+    EXPECT_LE(c.lblNoBars->geometry().bottom(), c.height());
+    c.Combo1->setCurrentIndex(kSeriesValue);
+    EXPECT_TRUE(c.lblNoBars->isHidden());
 }
 
 TEST_F(ChartWindowTest, ResizeFollowsTheWindow) {

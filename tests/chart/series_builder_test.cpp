@@ -32,6 +32,8 @@ public:
     ChartData(const ChartData&) = delete;
 
     std::optional<QString>& box(int k) { return m_boxes[static_cast<std::size_t>(k - 1)]; }
+    const std::vector<ValueRef>& values() const { return m_values; }
+    const std::vector<std::optional<QString>>& units() const { return m_units; }
     std::int16_t count() const { return static_cast<std::int16_t>(m_boxes.size()); }
 
     std::int16_t build(ChartGrid& grid, int position, ChartModes modes = {}) const {
@@ -192,7 +194,7 @@ TEST(SeriesBuilder, IndividualLayoutPutsEachUnitInItsOwnSeries) {
     grid.setRow(1);
     EXPECT_EQ(grid.rowLabel(), "N");
 
-    // 3D keeps the category label the grid had.
+    // In 3D too the one category is nameless: no unit name is left from the other layout.
     grid.setChartType(kChartType3D);
     data.build(grid, kSeriesValuePercent, {true, false});
     EXPECT_EQ(grid.rowCount(), 1);
@@ -201,18 +203,60 @@ TEST(SeriesBuilder, IndividualLayoutPutsEachUnitInItsOwnSeries) {
     QStringList labels;
     for (int c = 1; c <= 3; ++c) labels << grid.columnLabelAt(c);
     EXPECT_EQ(labels, QStringList({"N", "kN", "mN"}));
-    EXPECT_EQ(grid.rowLabelAt(1), "N");
+    EXPECT_EQ(grid.rowLabelAt(1), "");
 
     // 2D empties it.
     grid.setChartType(kChartType2D);
     data.build(grid, kSeriesValuePercent, {true, false});
     EXPECT_EQ(grid.rowLabelAt(1), "");
 
-    // And back to one series of three categories.
+    // And back to one series of three categories, the series nameless again.
+    grid.setChartType(kChartType3D);
     data.build(grid, kSeriesValue);
     EXPECT_EQ(grid.columnCount(), 1);
     EXPECT_EQ(grid.rowCount(), 3);
     EXPECT_EQ(grid.rowLabelAt(3), "mN");
+    EXPECT_EQ(grid.columnLabelAt(1), "");
+}
+
+// Every bar that is missing is named with its reason; nothing is said when all are drawn.
+TEST(SeriesBuilder, SaysWhichUnitsHaveNoBarAndWhy) {
+    const struct {
+        QStringList values;
+        int position;
+        bool log;
+        const char* note;
+    } cases[] = {
+        {{"2", "8"}, kSeriesInverse, false, ""},
+        {{"0", "0", "4"}, kSeriesInverse, false, "No bar for u1, u2: inverse of 0"},
+        {{"-4", "", "9"},
+         kSeriesSquareRoot,
+         false,
+         "No bar for u1: root of a negative value; for u2: no result"},
+        {{"", "1"}, kSeriesValue, false, "No bar for u1: no result"},
+        {{"-1", "1"},
+         kSeriesValue,
+         true,
+         "No bar for u1: logarithm of a value that is not positive"},
+        {{"0", "0"},
+         kSeriesValuePercent,
+         false,
+         "No bar for u1, u2: percentage of a largest value of 0"},
+        {{"-1E-30", "-1E+30"}, kSeriesValuePercent, false, "No bar for u2: beyond the range"},
+        {{"0", "2"}, kSeriesInversePercent, false, "No bar for u1: inverse of 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.values.join(' ').toStdString() + " in series " + std::to_string(c.position));
+        ChartData data(c.values);
+        for (const bool individual : {false, true}) {
+            ChartGrid grid;
+            std::vector<NoBar> noBars;
+            buildSeries(
+                grid, {data.values(), data.units(), data.count(), c.position, {individual, c.log}},
+                &noBars);
+            EXPECT_EQ(noBarNote(noBars, data.units()), QString::fromUtf8(c.note));
+        }
+    }
 }
 
 TEST(ChartGridTest, RefusesWhatItCannotHoldAndKeepsCellsOnResize) {

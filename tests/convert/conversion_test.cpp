@@ -56,6 +56,10 @@ TEST(EnteredValue, LenientTextRoundedToSingle) {
     EXPECT_EQ(enteredValue(u"3.4E38"), 3.4e38f);
     EXPECT_FALSE(enteredValue(u"1E39").has_value());
     EXPECT_FALSE(enteredValue(u"-1E400").has_value());
+    // Below the smallest normal single the 7 digits run out.
+    EXPECT_EQ(enteredValue(u"1.2E-38"), 1.2e-38f);
+    EXPECT_FALSE(enteredValue(u"1E-38").has_value());
+    EXPECT_FALSE(enteredValue(u"-1E-44").has_value());
 }
 
 TEST(ConvertRow, ScaleAndValueOfEachUnit) {
@@ -102,6 +106,11 @@ TEST(ConvertRow, NothingWhereTheRowCannotBeWorkedOut) {
     const RowText overScale = convertRow(1, {1e-20, 1e20}, 1, 0);
     EXPECT_FALSE(overScale.scale);
     EXPECT_FALSE(overScale.value);
+    // 1E-41 would show as 9.999666E-42: too small for a single to hold its 7 digits.
+    const RowText under = convertRow(1e-35f, {1, 1e-6}, 1, 0);
+    EXPECT_EQ(under.scale, QString("1E-06"));
+    EXPECT_FALSE(under.value);
+    EXPECT_FALSE(convertRow(1e-30f, {1, 1e-18}, 1, 0).value);  // a single holds 1E-48 as 0
 
     // An entered number beyond the single range leaves the values and still gives the scales.
     const RowText noValue = convertRow(std::nullopt, kLength, kMm, kM);
@@ -184,9 +193,12 @@ TEST(UnitColumnWidth, DesignWidthUntilANameNeedsMore) {
     EXPECT_EQ(unitColumnWidthTw(1500), 1560);
 }
 
-TEST(ChartCaption, CaptionEnteredTextAndUnit) {
-    EXPECT_EQ(chartCaption("Length", "2.50", "metre (m)"), "Length : 2.50 metre (m)");
-    EXPECT_EQ(chartCaption("Length", "", ""), "Length :  ");
+// The caption names the number the bars are for: the value as read, never text left unread.
+TEST(ChartCaption, CaptionValueAsReadAndUnit) {
+    EXPECT_EQ(chartCaption("Length", "2.50", "metre (m)"), "Length : 2.5 metre (m)");
+    EXPECT_EQ(chartCaption("Stress", "1,000", "psi (psi)"), "Stress : 1 psi (psi)");
+    EXPECT_EQ(chartCaption("Length", "1e-44", "m"), "Length : 1E-44 m");
+    EXPECT_EQ(chartCaption("Length", "", ""), "Length : 0 ");
 }
 
 TEST(ClipboardText, OneLinePerUnitEachEndingInCrLf) {

@@ -366,6 +366,8 @@ TEST_F(ConversionWindowTest, ValueReadOnlyInPartIsShown) {
                 {"0x10", "Read as 0"},
                 {"abc", "Read as 0"},
                 {"12.5kg", "Read as 12.5"},
+                {"1e-44", "Read as 1E-44, too small to convert"},
+                {"1e40", "Read as 1E+40, too large to convert"},
                 {" 1 000 ", ""},
                 {"&HFFFF", ""},
                 {"", ""},
@@ -379,12 +381,17 @@ TEST_F(ConversionWindowTest, ValueReadOnlyInPartIsShown) {
     }
 }
 
-TEST_F(ConversionWindowTest, QuantityWithoutUnitsKeepsTheDesignedRow) {
+// No template text or tick passes for a result: the window says the quantity has no units.
+TEST_F(ConversionWindowTest, QuantityWithoutUnitsSaysSo) {
     Form2& w = open(kNoUnits);
     EXPECT_EQ(w.Combo1->count(), 0);
     EXPECT_EQ(w.Tn.size(), 1u);
-    EXPECT_EQ(w.Tn[0]->text(), "Tn");
-    EXPECT_EQ(w.Lx[0]->text(), "Lx");
+    for (QWidget* row :
+         std::initializer_list<QWidget*>{w.Ln[0], w.Tn[0], w.Tx[0], w.Lx[0], w.Ck[0]})
+        EXPECT_TRUE(row->isHidden());
+    ASSERT_TRUE(w.lblNoUnits);
+    EXPECT_TRUE(w.lblNoUnits->isVisible());
+    EXPECT_EQ(w.lblNoUnits->text(), "This quantity has no units in the data file.");
     EXPECT_EQ(ui::windowHeightTw(&w), 450 + 420 + 4380);  // the design size
 }
 
@@ -578,6 +585,13 @@ TEST_F(ConversionWindowTest, ActivationMovesTheChartToTheActivatedWindow) {
     EXPECT_EQ(chart->windowTitle(), "Length : 1 metre (m)");
     EXPECT_EQ(app.state().ChartCount, 3);
     EXPECT_EQ(chart->MSChart1->grid().rowCount(), 3);
+
+    // The other window converted and sent its rows meanwhile: the owner's activation, which
+    // names its own value in the caption, takes its rows back as well.
+    type(force.Text1, "2");
+    length.Form_Activate();
+    EXPECT_EQ(chart->windowTitle(), "Length : 1 metre (m)");
+    EXPECT_EQ(chart->MSChart1->grid().rowCount(), 3);
 }
 
 TEST_F(ConversionWindowTest, TypingWithTheChartLoadedKeepsTheKeyboard) {
@@ -594,26 +608,24 @@ TEST_F(ConversionWindowTest, TypingWithTheChartLoadedKeepsTheKeyboard) {
     EXPECT_EQ(app.chart1Loaded()->windowTitle(), "Length : 25 metre (m)");
 }
 
-TEST_F(ConversionWindowTest, ClosedWindowLeavesTheChartNothingToRead) {
+// Bars, unit names and caption all go with the window whose rows they were; a window that did
+// not send them leaves the chart alone.
+TEST_F(ConversionWindowTest, ClosedWindowTakesItsRowsOffTheChart) {
+    Form2& other = open(kForce);
     Form2& length = open(kLength);
     length.Toolbar1_ButtonClick(4);
     Chart1& chart = *app.chart1Loaded();
+    other.close();
+    EXPECT_EQ(chart.MSChart1->grid().rowCount(), 3);
     length.close();
     EXPECT_EQ(drawn(1), std::nullopt);  // at once, not only once the window is released
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(app.conversionWindows().empty());
 
-    EXPECT_EQ(app.state().ChartCount, 3);
-    EXPECT_EQ(chartValue(1), std::nullopt);
-    // Every series and layout builds with its reads failing; the units are still there.
-    for (int position = chart.Combo1->count() - 1; position >= 0; --position) {
-        chart.Combo1->setCurrentIndex(position);
-    }
-    chart.Toolbar1_ButtonClick(4);
-    chart.Toolbar1_ButtonClick(4);
-    EXPECT_EQ(chart.MSChart1->grid().rowCount(), 3);
-    EXPECT_EQ(chart.MSChart1->grid().rowLabelAt(2), "mm");
-    EXPECT_EQ(drawn(2), std::nullopt);
+    EXPECT_EQ(app.state().ChartCount, 0);
+    EXPECT_EQ(chart.windowTitle(), "Chart");
+    EXPECT_EQ(chart.MSChart1->grid().rowCount(), 0);
+    EXPECT_TRUE(chart.lblNoBars->isHidden());
 
     // The next window takes the chart over.
     Form2& force = open(kForce);

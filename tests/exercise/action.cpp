@@ -57,6 +57,7 @@ constexpr Kind kKinds[] = {
     {Act::ResizeHelp, "ResizeHelp", 3},
     {Act::CloseHelp, "CloseHelp", 3},
     {Act::ActivateMain, "ActivateMain", 8},
+    {Act::FindQuantity, "FindQuantity", 20},
 };
 
 // Values a user might type or paste: plain and odd numbers, a comma for a point, a hex prefix,
@@ -69,6 +70,10 @@ const char* const kValues[] = {
 };
 const char* const kMaxTabs[] = {"0",  "-1", "4", "5", "7",   "12",    "32767", "abc",
                                 "10", "3",  "",  "1", "2.5", "99999", "9",     "8"};
+// Queries of the find field: a value with a unit (read in part, too small, too large), a unit, a
+// quantity, and text that names nothing.
+const char* const kFinds[] = {"355 MPa", "2,5 ft", "kN",    "Length", "12 kcal_IT/h",
+                              "1e-44 m", "°F",     "-3 in", "zzz",    "1e40 psi"};
 const char* const kSteps[] = {"1", "5", "0", "-2", "abc", "32767", "40000", "", "2.5", "100"};
 
 std::string escaped(const std::string& text) {
@@ -201,6 +206,9 @@ std::vector<Action> generateSession(std::uint32_t seed, int count, const std::se
                 break;
             case Act::TypeStep:
                 a.text = pick(kSteps);
+                break;
+            case Act::FindQuantity:
+                a.text = pick(kFinds);
                 break;
             case Act::PickSeries:
                 a.a = below(6);

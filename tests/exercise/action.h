@@ -29,6 +29,7 @@ enum class Act {
     ShowHelp,
     ResizeMain,  // a x b pixels
     ActivateMain,
+    FindQuantity,  // text typed into the find field, then Enter
     // The command display settings, shown first when they are not.
     TypeMaxTabs,    // text typed key by key over the field's text
     SettingOption,  // a = SettingControl

@@ -9,45 +9,37 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <utility>
 
 #include "app/application.h"
 #include "app/main_window.h"
 #include "chart/chart_grid.h"
 #include "chart/chart_window.h"
-#include "chart/series_builder.h"
+#include "own_arithmetic.h"
 #include "ui/chart_view.h"
 
 namespace zephal::exercise {
 namespace {
 
+// A row is written to 7 digits from a single; the chart works on those 7-digit texts.
+constexpr double kRowTolerance = 1e-6;
+constexpr double kChartTolerance = 3e-6;
+
 std::string number(std::optional<double> v) {
     return v ? QString::number(*v, 'g', 9).toStdString() : std::string("nothing");
 }
 
-bool same(std::optional<double> a, std::optional<double> b) {
-    if (!a || !b) return a.has_value() == b.has_value();
-    return *a == *b || (std::isnan(*a) && std::isnan(*b));
-}
-
 std::string windowName(const WindowModel& m) {
-    return "window " + std::to_string(m.window->F2x) + " " + quoted(m.caption);
+    return "window " + std::to_string(m.window->F2x) + " " + quoted(m.units.caption);
 }
 
-// What the rows of a window must read now, by the engine.
-const std::vector<ExpectedRow>& expectedRows(WindowModel& m) {
-    const Form2& w = *m.window;
-    const int b = w.Combo1->currentIndex();
-    if (m.rowsUnit == b && m.rowsText == w.Text1->text()) return m.rows;
-    m.rowsText = w.Text1->text();
-    m.rowsUnit = b;
-    m.rows.clear();
-    const std::optional<float> x = convert::enteredValue(m.rowsText);
-    for (int i = 0; i < static_cast<int>(m.table.factors.size()); ++i) {
-        const convert::RowText row = convert::convertRow(x, m.table.factors, i, b);
-        m.rows.push_back({row.scale.value_or(QString()), row.value.value_or(QString())});
+// The quantity button k, if the grid shows it.
+const QPushButton* shownButton(const Form1& main, int t, int c) {
+    const auto k = static_cast<std::size_t>(kCommandsPerTab * t + c + 1);
+    if (t >= main.SSTab1->count() || !main.SSTab1->isTabVisible(t) || k >= main.Command1.size() ||
+        main.Command1[k]->isHidden()) {
+        return nullptr;
     }
-    return m.rows;
+    return main.Command1[k];
 }
 
 void checkWindow(WindowModel& m, Findings& findings) {
@@ -55,20 +47,25 @@ void checkWindow(WindowModel& m, Findings& findings) {
     const auto fail = [&](const std::string& kind, const std::string& what) {
         return findings.add(Failure{3, kind,
                                     windowName(m) + " (value " + quoted(w.Text1->text()) +
-                                        ", unit " + std::to_string(w.Combo1->currentIndex()) +
-                                        "): " + what});
+                                        ", unit " + std::to_string(m.selected) + "): " + what});
     };
-    const qsizetype n = m.table.items.size();
+    if (w.windowTitle() != m.units.caption &&
+        fail("caption", "is captioned " + quoted(w.windowTitle()))) {
+        return;
+    }
     QStringList items;
     for (int i = 0; i < w.Combo1->count(); ++i) items << w.Combo1->itemText(i);
-    if (items != m.table.items && fail("units", "the unit list is not the quantity's units"))
+    if (items != m.units.items && fail("units", "the unit list is not the quantity's units"))
         return;
+    if (w.Combo1->currentIndex() != m.selected &&
+        fail("selected", "unit " + std::to_string(w.Combo1->currentIndex()) + " is selected")) {
+        return;
+    }
+    const qsizetype n = m.units.items.size();
     if (static_cast<qsizetype>(w.Tn.size()) < n) {
         fail("rows", "fewer rows than units");
         return;
     }
-
-    const std::vector<ExpectedRow>& rows = expectedRows(m);
     for (qsizetype i = 0; i < n; ++i) {
         const auto r = static_cast<std::size_t>(i);
         const std::string row = "row " + std::to_string(i + 1) + " ";
@@ -77,46 +74,23 @@ void checkWindow(WindowModel& m, Findings& findings) {
               static_cast<const QWidget*>(w.Lx[r])}) {
             if (part->isHidden() && fail("rows", row + "is not shown")) return;
         }
-        // Where the engine gives nothing the box must not keep a number from before.
-        const auto box = [&](const QString& shown, const QString& expected,
-                             const std::string& what) {
-            return shown != expected &&
-                   fail(what + (expected.isEmpty() ? "-kept" : ""),
-                        row + what + " shows " + quoted(shown) + ", the engine gives " +
-                            (expected.isEmpty() ? "nothing" : quoted(expected)));
+        const ExpectedRow expected =
+            ownRow(m.units.factors, static_cast<int>(i), m.selected, w.Text1->text());
+        // Where no number can be shown the box must not keep one from before.
+        const auto box = [&](const QString& shown, const Expected& want, const std::string& what) {
+            return !ownMatches(shown, want, kRowTolerance) &&
+                   fail(what + (want.value ? "" : "-kept"),
+                        row + what + " shows " + quoted(shown) + ", not " + number(want.value));
         };
-        if (box(w.Tn[r]->text(), rows[r].scale, "scale") ||
-            box(w.Tx[r]->text(), rows[r].value, "value"))
+        if (box(w.Tn[r]->text(), expected.scale, "scale") ||
+            box(w.Tx[r]->text(), expected.value, "value"))
             return;
-        if (w.Lx[r]->text() != m.table.names[i] &&
+        if (w.Lx[r]->text() != m.units.symbols[i] &&
             fail("unit-name", row + "names its unit " + quoted(w.Lx[r]->text()) + ", not " +
-                                  quoted(m.table.names[i]))) {
+                                  quoted(m.units.symbols[i]))) {
             return;
         }
     }
-}
-
-// The chart data the model says the chart was sent last, as the builder reads it: the texts
-// the engine gives the sender's ticked rows; no entries before any window has sent.
-struct SentRows {
-    std::vector<ValueRef> values{ValueRef()};
-    std::vector<std::optional<QString>> units{std::nullopt};
-    std::int16_t count = 0;
-};
-
-SentRows sentRows(Model& model) {
-    SentRows sent;
-    WindowModel* m = model.sender ? model.find(model.sender) : nullptr;
-    if (!m) return sent;
-    const std::vector<ExpectedRow>& rows = expectedRows(*m);
-    const Form2& w = *m->window;
-    for (std::size_t i = 0; i < rows.size() && i < w.Ck.size(); ++i) {
-        if (w.Ck[i]->checkState() == Qt::Unchecked) continue;
-        sent.values.push_back([text = rows[i].value]() -> std::optional<QString> { return text; });
-        sent.units.push_back(m->table.names[static_cast<qsizetype>(i)]);
-        ++sent.count;
-    }
-    return sent;
 }
 
 // The bars as the chart view draws them from its grid, per grid column and row.
@@ -165,31 +139,35 @@ void checkDrawn(const ui::ChartView& view, Findings& findings) {
 
 }  // namespace
 
-void checkGrid(Application& app, Findings& findings) {
+void checkGrid(Application& app, Model& model, Findings& findings) {
     if (!findings.wanted(2)) return;
-    Form1& main = app.form1();
-    const UnitTables& tables = std::as_const(app.state().tables);
+    const Form1& main = app.form1();
+    const std::vector<OwnButton>& buttons = model.tables.buttons();
+    for (const OwnButton& b : buttons) {
+        const QPushButton* button = shownButton(main, b.tab, b.quantity);
+        const std::string which = "the quantity " + quoted(b.caption) + " of tab " +
+                                  std::to_string(b.tab) + ", row " + std::to_string(b.quantity);
+        if (!button) {
+            if (findings.add(Failure{2, "missing", which + " has no button"})) return;
+            continue;
+        }
+        // "&" is doubled in a button's text, so that it shows as itself.
+        if (button->text() != QString(b.caption).replace(u'&', QStringLiteral("&&")) &&
+            findings.add(Failure{2, "caption",
+                                 which + " has a button captioned " + quoted(button->text())})) {
+            return;
+        }
+    }
     for (int t = 0; t < main.SSTab1->count(); ++t) {
-        if (!main.SSTab1->isTabVisible(t)) continue;
         for (int c = 0; c < kCommandsPerTab; ++c) {
-            const auto k = static_cast<std::size_t>(kCommandsPerTab * t + c + 1);
-            if (k >= main.Command1.size() || main.Command1[k]->isHidden()) continue;
-            const QString caption = main.Command1[k]->text();
-            const std::string button =
-                "quantity button " + std::to_string(k) + " " + quoted(caption) + " ";
-            if (!tables.hasTab(t)) {
-                if (findings.add(Failure{2, "beyond-tables",
-                                         button + "is on tab " + std::to_string(t) +
-                                             ", beyond the " + std::to_string(tables.tabCount()) +
-                                             " tabs the tables hold"})) {
-                    return;
-                }
-                continue;
-            }
-            const QString name = tables.CommandItems(c, t).Name;
-            if (name != caption &&
-                findings.add(
-                    Failure{2, "caption", button + "opens the quantity " + quoted(name)})) {
+            const QPushButton* button = shownButton(main, t, c);
+            const bool known = std::any_of(buttons.begin(), buttons.end(), [t, c](const auto& b) {
+                return b.tab == t && b.quantity == c;
+            });
+            if (button && !known &&
+                findings.add(Failure{2, "extra",
+                                     "the button " + quoted(button->text()) + " of tab " +
+                                         std::to_string(t) + " opens no quantity of the file"})) {
                 return;
             }
         }
@@ -204,66 +182,97 @@ void checkConversionWindows(Model& model, Findings& findings) {
     }
 }
 
+std::optional<Failure> checkClipboard(const WindowModel& m, const QString& copied) {
+    const Form2& w = *m.window;
+    const QStringList lines = copied.split(QStringLiteral("\r\n"));
+    const qsizetype n = m.units.items.size();
+    const auto fail = [&](const std::string& what) {
+        return Failure{5, "clipboard", windowName(m) + " copied " + quoted(copied) + ": " + what};
+    };
+    if (lines.size() != n + 2 || !lines.back().isEmpty())
+        return fail("not one line a unit after the caption");
+    if (lines[0] != QStringLiteral("1,") + m.units.caption) return fail("the first line");
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString start = (i == m.selected ? QStringLiteral("3,") : QStringLiteral("2,")) +
+                              m.units.items[i] + u',';
+        const QString& line = lines[i + 1];
+        const Expected value =
+            ownRow(m.units.factors, static_cast<int>(i), m.selected, w.Text1->text()).value;
+        if (!line.startsWith(start) || !ownMatches(line.mid(start.size()), value, kRowTolerance)) {
+            return fail("line " + std::to_string(i + 2) + ", not " + quoted(start) + " and " +
+                        number(value.value));
+        }
+    }
+    return std::nullopt;
+}
+
 void checkChart(Application& app, Model& model, Findings& findings) {
     Chart1* chart = app.chart1Loaded();
     if (!chart || !findings.wanted(4)) return;
     const ChartGrid& shown = chart->MSChart1->grid();
-    const bool senderClosed = model.sent && !model.sender;
-    if (senderClosed) {
-        for (int r = 1; r <= shown.rowCount(); ++r) {
-            for (int c = 1; c <= shown.columnCount(); ++c) {
-                if (shown.value(r, c).value_or(0) != 0 &&
-                    findings.add(Failure{4, "bars-after-close",
-                                         "the rows' window has closed, yet the chart holds " +
-                                             number(shown.value(r, c)) + " at row " +
-                                             std::to_string(r) + ", column " +
-                                             std::to_string(c)})) {
-                    return;
-                }
-            }
-        }
-        checkDrawn(*chart->MSChart1, findings);
-        return;
-    }
-
-    // Built afresh, so that no number from an earlier build can stand in the expected grid.
-    const SentRows sent = sentRows(model);
-    ChartGrid expected;
-    expected.setChartType(shown.chartType());
-    const ChartModes& modes = app.chartModes();
-    buildSeries(expected, {sent.values, sent.units, model.sent ? sent.count : std::int16_t(0),
-                           chart->Combo1->currentIndex(), modes});
+    const bool individual = chart->Buttons[4]->isChecked();
+    const bool log = chart->Buttons[5]->isChecked();
+    const int position = chart->Combo1->currentIndex();
     const auto fail = [&](const char* kind, const std::string& what) {
         return findings.add(Failure{4, kind,
-                                    "series " + std::to_string(chart->Combo1->currentIndex()) +
-                                        (modes.blnIndividual ? ", individual" : "") +
-                                        (modes.blnLogChart ? ", log" : "") + ": " + what});
+                                    "series " + std::to_string(position) +
+                                        (individual ? ", individual" : "") + (log ? ", log" : "") +
+                                        ": " + what});
     };
-    if (shown.rowCount() != expected.rowCount() || shown.columnCount() != expected.columnCount()) {
+
+    // The sender's ticked rows, each as the arithmetic gives it where its box shows a number;
+    // nothing once the sender has closed.
+    const WindowModel* m = model.sender ? model.find(model.sender) : nullptr;
+    std::vector<std::optional<double>> values;
+    QStringList units;
+    for (qsizetype i = 0; m && i < m->units.items.size(); ++i) {
+        const Form2& w = *m->window;
+        const auto r = static_cast<std::size_t>(i);
+        if (r >= w.Ck.size() || w.Ck[r]->checkState() == Qt::Unchecked) continue;
+        const QString text = w.Tx[r]->text();
+        const auto own =
+            ownRow(m->units.factors, static_cast<int>(i), m->selected, w.Text1->text()).value.value;
+        values.push_back(text.isEmpty() ? std::nullopt : own ? own : ownStrictNumber(text));
+        units << m->units.symbols[i];
+    }
+    const int count = static_cast<int>(values.size());
+    if (shown.rowCount() != (individual ? 1 : count) ||
+        shown.columnCount() != (individual ? count : 1)) {
         fail("size", std::to_string(shown.rowCount()) + " x " +
-                         std::to_string(shown.columnCount()) + " cells, the builder makes " +
-                         std::to_string(expected.rowCount()) + " x " +
-                         std::to_string(expected.columnCount()));
+                         std::to_string(shown.columnCount()) + " cells for " +
+                         std::to_string(count) + " rows sent");
         return;
     }
-    for (int r = 1; r <= expected.rowCount(); ++r) {
-        for (int c = 1; c <= expected.columnCount(); ++c) {
-            // A number kept where the builder makes none is a number from an earlier build.
-            if (!same(shown.value(r, c), expected.value(r, c)) &&
-                fail(expected.value(r, c) ? "cell" : "cell-kept",
-                     "row " + std::to_string(r) + ", column " + std::to_string(c) + " holds " +
-                         number(shown.value(r, c)) + ", the builder makes " +
-                         number(expected.value(r, c)))) {
-                return;
-            }
+    const std::vector<std::optional<double>> cells = ownSeries(values, position, log);
+    for (int k = 1; k <= count; ++k) {
+        const auto got = individual ? shown.value(1, k) : shown.value(k, 1);
+        const auto& want = cells[static_cast<std::size_t>(k - 1)];
+        const bool near =
+            got && want &&
+            std::fabs(*got - *want) <= kChartTolerance * std::fabs(*want) + (log ? 1e-6 : 1e-36);
+        // A number kept where none can be worked out is a number from an earlier build.
+        if (!near && (got || want) &&
+            fail(want ? "cell" : "cell-kept", "entry " + std::to_string(k) + " holds " +
+                                                  number(got) + ", not " + number(want))) {
+            return;
+        }
+        const QString label = individual ? shown.columnLabelAt(k) : shown.rowLabelAt(k);
+        if (label != units[k - 1] &&
+            fail("label", "entry " + std::to_string(k) + " is labelled " + quoted(label))) {
+            return;
         }
     }
-    const bool individual = modes.blnIndividual;
-    for (int i = 1; i <= (individual ? expected.columnCount() : expected.rowCount()); ++i) {
-        const QString got = individual ? shown.columnLabelAt(i) : shown.rowLabelAt(i);
-        const QString want = individual ? expected.columnLabelAt(i) : expected.rowLabelAt(i);
-        if (got != want && fail("label", "label " + std::to_string(i) + " reads " + quoted(got) +
-                                             ", not " + quoted(want))) {
+    // The one series of the single layout and the one category of the other are nameless.
+    const QString nameless = individual ? shown.rowLabelAt(1) : shown.columnLabelAt(1);
+    if (!nameless.isEmpty() && fail("label", "a name left over: " + quoted(nameless))) return;
+    if (chart->isVisible()) {
+        const QString caption = m ? m->units.caption + QStringLiteral(" : ") +
+                                        ownValueAsRead(m->window->Text1->text()) + u' ' +
+                                        m->units.items.value(m->selected)
+                                  : QStringLiteral("Chart");
+        if (chart->windowTitle() != caption &&
+            fail("caption",
+                 "captioned " + quoted(chart->windowTitle()) + ", not " + quoted(caption))) {
             return;
         }
     }

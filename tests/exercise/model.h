@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the exerciser expects of the program, kept beside it while a session plays: per open
-// conversion window the unit table it was opened with, and which window's rows the chart data
-// came from last. The player keeps it up to date from the actions it plays; the invariants
-// compare the program with it.
+// What the exerciser expects of the program, kept beside it while a session plays: the tables
+// as its own reading of the data files makes them, per open conversion window the units it was
+// opened with and the unit the exerciser picked, and which window's rows the chart data came
+// from last. The player keeps it up to date from the actions it plays; the invariants compare
+// the program with it.
 
 #include <QPointer>
 #include <QString>
@@ -13,28 +14,19 @@
 #include <string>
 #include <vector>
 
-#include "convert/conversion.h"
 #include "convert/conversion_window.h"
+#include "own_tables.h"
 
 namespace zephal::exercise {
 
-// The scale and value texts the engine gives a row; empty where it gives nothing.
-struct ExpectedRow {
-    QString scale, value;
-};
-
 struct WindowModel {
     QPointer<Form2> window;
-    convert::UnitTable table;  // as the tables held it when the window opened
-    QString caption;
-    // The engine's rows for the value text and unit they were last worked out for: most
-    // actions leave most windows as they were.
-    QString rowsText;
-    int rowsUnit = -2;
-    std::vector<ExpectedRow> rows;
+    OwnUnitList units;  // as the tables held them when the window opened
+    int selected = -1;  // the unit of the value: the base, then each one picked
 };
 
 struct Model {
+    OwnTables tables;
     // Conversion windows in the order they were opened; closed ones drop out.
     std::vector<WindowModel> windows;
     // The window whose ticked rows the chart data holds; null once it has closed.

@@ -47,6 +47,8 @@ private:
     std::optional<Action> resolveChart(const Action& action) const;
     void playMain(const Action& action);
     void clickQuantity(int k);
+    void findQuantity(const QString& query);
+    WindowModel* opened(int k, bool chartLoaded);
     void playSettings(const Action& action);
     void playConversion(const Action& action);
     void playChart(const Action& action);
@@ -58,7 +60,6 @@ private:
     Form3* shownChartSetting();
     frmAbout& shownHelp();
     Chart1* shownChart() const;
-    void checkClipboard(const WindowModel& window);
 
     Application& m_app;
     ui::RecordingDialogs& m_dialogs;

@@ -49,6 +49,19 @@ const std::vector<Regression>& regressions() {
              {Act::TickRow, 0, 0, 0, ""},
              {Act::PasteValue, 0, 1, 0, "3.4E+38"},
          }},
+        {"a window opened with the chart loaded gave the chart its design caption",
+         "ad9ed3e seed 1: 4:caption",
+         {
+             {Act::ClickQuantity, 0, 125, 0, ""},
+             {Act::TickRow, 0, 0, 0, ""},
+             {Act::ClickQuantity, 0, 125, 0, ""},
+         }},
+        {"a result that a single holds as 0 shown as 0",
+         "ad9ed3e seed 6: 3:value-kept",
+         {
+             {Act::ClickQuantity, 0, 7, 0, ""},
+             {Act::TypeValue, 0, 0, 0, "1e-30"},
+         }},
     };
     return cases;
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <cstdlib>
 #include <exception>
 #include <typeinfo>
@@ -46,6 +47,9 @@ Session::Session(const QString& shippedFile, std::set<std::string> setAside)
     : m_previousFolder(QDir::currentPath()), m_setAside(std::move(setAside)) {
     std::vector<QString> pool = writeDataPool(m_folder.path(), shippedFile);
     QDir::setCurrent(m_folder.path());
+    // What start-up reads, as the exerciser reads it.
+    QFile started(QStringLiteral("zephal.zep"));
+    if (started.open(QIODevice::ReadOnly)) m_model.tables.read(started.readAll(), true);
     m_app = std::make_unique<Application>(m_dialogs);
     m_app->onEnd = [] {};
     m_player = std::make_unique<Player>(*m_app, m_dialogs, m_model, std::move(pool));
@@ -68,7 +72,7 @@ Session::~Session() {
 std::optional<Failure> Session::check() {
     Findings findings(&m_setAside);
     if (auto failure = m_player->takeFailure()) findings.add(*failure);
-    if (!findings.done()) checkGrid(*m_app, findings);
+    if (!findings.done()) checkGrid(*m_app, m_model, findings);
     if (!findings.done()) checkConversionWindows(m_model, findings);
     if (!findings.done()) checkChart(*m_app, m_model, findings);
     return findings.first();

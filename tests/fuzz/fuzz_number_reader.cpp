@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any text through the number readers: no crash, and a text that reads strictly reads the same
-// leniently.
+// Any text through the number readers and what the conversion window makes of a typed value:
+// no crash, a text that reads strictly reads the same leniently, and a value taken is finite.
 #include <QString>
 #include <cmath>
 #include <cstdlib>
 
+#include "convert/conversion.h"
 #include "convert/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -16,5 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     }
     (void)zephal::number::toInt16(text);
     (void)zephal::number::toSingle(text);
+    if (const auto x = zephal::convert::enteredValue(text); x && !std::isfinite(*x)) std::abort();
+    if (zephal::convert::valueAsRead(text).isEmpty()) std::abort();
+    (void)zephal::convert::partlyReadNote(text);
     return 0;
 }

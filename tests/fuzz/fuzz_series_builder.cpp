@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary cell texts through the series builder: every series, layout and log switch, boxes
-// that have gone away; the build must end with the grid consistent and intMaxRow an entry.
+// that have gone away; the build must end with the grid consistent, intMaxRow an entry, every
+// bar it leaves out an entry, and the note and each bar's pop-up text made without a crash.
 #include <QString>
 #include <QStringList>
 #include <cstdlib>
 
 #include "chart/chart_grid.h"
+#include "chart/point_caption.h"
 #include "chart/series_builder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -32,9 +34,19 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     grid.setChartType((control & 0x40) ? zephal::kChartType3D : zephal::kChartType2D);
     const zephal::SeriesInput input{values, units, static_cast<std::int16_t>(n), control & 0x07,
                                     zephal::ChartModes{(control & 0x08) != 0, (control & 0x10) != 0}};
-    const std::int16_t maxRow = zephal::buildSeries(grid, input);
+    std::vector<zephal::NoBar> noBars;
+    const std::int16_t maxRow = zephal::buildSeries(grid, input, &noBars);
     if (maxRow < 1 || (n > 0 && maxRow > n)) std::abort();
     const int entries = input.modes.blnIndividual ? grid.columnCount() : grid.rowCount();
     if (entries != n) std::abort();
+    for (const zephal::NoBar& bar : noBars) {
+        if (bar.entry < 1 || bar.entry > n) std::abort();
+    }
+    (void)zephal::noBarNote(noBars, units);
+    for (int k = 1; k <= n; ++k) {
+        input.modes.blnIndividual ? grid.setColumn(k) : grid.setRow(k);
+        (void)zephal::pointCaption({grid.data().value_or(QString()), cells[k - 1], input.position,
+                                    input.modes.blnLogChart, cells[0]});
+    }
     return 0;
 }

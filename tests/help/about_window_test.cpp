@@ -5,8 +5,13 @@
 
 #include <QApplication>
 #include <QTabBar>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <numbers>
 
 #include "app/application.h"
+#include "help/about_texts.h"
 #include "ui/app_icon.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
@@ -94,10 +99,10 @@ TEST_F(AboutTest, NotesAndConstantsWordForWord) {
         {35, "    1[N/m^2]=10^5/10^4[dyne/cm^2] =10[dyne/cm^2]"},
         {37, QStringLiteral("    1[m]=10^2[cm]\u21d2 1[m^2]=10^4[cm^2]")},
         {40, "    1[GPa]=10^10[dyne/cm^2]"},
-        {43, "Normal Volume of ideal gas at 0C, 1atm : 22.4136 liters/g-mole"},
-        {45, "Gas Constant  (R)  :  0.08205 Litres atm/g-mole K"},
+        {43, "Normal Volume of ideal gas at 0C, 1atm : 22.41397 liters/g-mole"},
+        {45, "Gas Constant  (R)  :  0.08206 Litres atm/g-mole K"},
         {49, "                   : 10.73 psia cu ft/lb-mole R"},
-        {52, "Acceleration of Gravity\t9.806 m/s2"},
+        {52, "Acceleration of Gravity\t9.807 m/s2"},
         {54, "Faraday Constant\t9.6485E4 C/mol"},
         {56, "Speed of Light\t2.998 E8 m/s"},
         {58, "Pi \t3.14159"},
@@ -118,12 +123,73 @@ TEST_F(AboutTest, NotesAndConstantsWordForWord) {
     }
 }
 
-TEST_F(AboutTest, ReferenceValuesAreRight) {
-    // The gas constant in ergs, the speed of light in km/h and the earth's area in km^2.
-    const QStringList list = items(about().List1);
-    EXPECT_EQ(list[46], "                   : 8.314E7 ergs/g-mole K");
-    EXPECT_EQ(list[20], "  Speed of Light:   1.07925 x 10^9 km/h (2.99792 x 10^8 m/s)");
-    EXPECT_EQ(list[10], "  Area:   510,100,000 km^2");
+// Every figure is its reference value (CODATA 2018, a defined value, or worked out from those)
+// correctly rounded to the digits it shows.
+TEST(AboutTexts, EveryFigureIsRightToTheDigitsItShows) {
+    constexpr double kR = 8.314462618;                 // J/(mol K)
+    constexpr double kLbf = 0.45359237 * 9.80665;      // N
+    constexpr double kPsi = kLbf / (0.0254 * 0.0254);  // Pa
+    constexpr double kFt4 = 0.3048 * 0.3048 * 0.3048 * 0.3048;
+    constexpr double kIn4 = 0.0254 * 0.0254 * 0.0254 * 0.0254;
+    constexpr double kEarthRadius = 6371.0088;  // km, mean radius
+    const struct {
+        const char* text;  // as the item shows it
+        const char* figure;
+        double reference;
+    } rows[] = {
+        {"Radius:   6,371 km", "6.371e+03", kEarthRadius},
+        {"510,100,000 km^2", "5.101e+08", 4 * std::numbers::pi * kEarthRadius * kEarthRadius},
+        {"149,600,000 km", "1.496e+08", 149597870.7},
+        {"5.972 x 10^24 kg", "5.972e+24", 3.986004e14 / 6.67430e-11},
+        {"1.07925 x 10^9 km/h", "1.07925e+09", 299792458 * 3.6},
+        {"(2.99792 x 10^8 m/s)", "2.99792e+08", 299792458},
+        {"1.2366 x 10^3 km/h (3.435", "1.2366e+03", 343.5 * 3.6},
+        {"4.5 km/h (1.25 m/s)", "1.25e+00", 4.5 / 3.6},
+        {"22.41397 liters", "2.241397e+01", kR * 273.15 / 101325 * 1000},
+        {"0.08206 Litres", "8.206e-02", kR / 101.325},
+        {"8.314E7 ergs", "8.314e+07", kR * 1e7},
+        {"8.314 joules", "8.314e+00", kR},
+        {"1.987 cal", "1.987e+00", kR / 4.184},
+        {"10.73 psia", "1.073e+01", kR * 453.59237 * 5 / 9 / (kPsi * 0.3048 * 0.3048 * 0.3048)},
+        {"Gravity\t9.807 m/s2", "9.807e+00", 9.80665},
+        {"Charge\t1.602E-19 C", "1.602e-19", 1.602176634e-19},
+        {"Faraday Constant\t9.6485E4", "9.6485e+04", 96485.33212},
+        {"Planck's Constant\t6.626E-34", "6.626e-34", 6.62607015e-34},
+        {"Speed of Light\t2.998 E8", "2.998e+08", 299792458},
+        {"Pi \t3.14159", "3.14159e+00", std::numbers::pi},
+        {"e\t2.718", "2.718e+00", std::numbers::e},
+        {"ln x\t2.3026 log x", "2.3026e+00", std::numbers::ln10},
+        {"1.660 539 07E -27 kg", "1.66053907e-27", 1.66053906660e-27},
+        {"9.109 383 70E-31 kg", "9.10938370e-31", 9.1093837015e-31},
+        {"1.380 649 E-23 J", "1.380649e-23", 1.380649e-23},
+        {"6.02214E23", "6.02214e+23", 6.02214076e23},
+        // The unit systems: g in m/s^2, ft/s^2 and in/s^2, and steel's modulus and density.
+        {"\t9.81\tmm^3", "9.81e+00", 9.80665},
+        {"\t32.2\t", "3.22e+01", 9.80665 / 0.3048},
+        {"\t386", "3.86e+02", 9.80665 / 0.0254},
+        {"\t2.14E10\t", "2.14e+10", 2.1e11 / 9.80665},
+        {"\t2.10E5\t", "2.10e+05", 2.1e11 / 1e6},
+        {"\t4.39E9\t", "4.39e+09", 2.1e11 * 0.3048 * 0.3048 / kLbf},
+        {"\t3.05E7", "3.05e+07", 2.1e11 / kPsi},
+        {"\t801.5\t", "8.015e+02", 7860 / 9.80665},
+        {"\t7.86E-09\t", "7.86e-09", 7860 * 1e-12},
+        {"\t15.25\t", "1.525e+01", 7860 * kFt4 / kLbf},
+        {"\t7.35E-4", "7.35e-04", 7860 * kIn4 / kLbf},
+    };
+    const QStringList items = help::notesAndConstants() + help::unitSystemsTable();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const QString text = QString::fromUtf8(row.text);
+        EXPECT_TRUE(std::any_of(items.begin(), items.end(),
+                                [&text](const QString& item) { return item.contains(text); }));
+        const std::string figure = row.figure;
+        const int digits = static_cast<int>(std::count_if(
+            figure.begin(), figure.begin() + static_cast<std::ptrdiff_t>(figure.find('e')),
+            [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }));
+        char rounded[64];
+        std::snprintf(rounded, sizeof rounded, "%.*e", digits - 1, row.reference);
+        EXPECT_EQ(std::string(rounded), figure);
+    }
 }
 
 TEST_F(AboutTest, PagesLabelsAndFonts) {

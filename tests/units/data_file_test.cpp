@@ -94,6 +94,11 @@ TEST_F(ShippedDataFile, EveryQuantityHasABaseOfFactorOneAndDistinctReadableSymbo
                 EXPECT_FALSE(symbol.trimmed().isEmpty());
                 EXPECT_FALSE(symbol.contains(u'(') || symbol.contains(u')'));
                 EXPECT_EQ(table.names.count(symbol), 1) << "symbol used twice";
+                // Two calories are in use: a unit that holds one says which.
+                if (symbol.contains(QStringLiteral("cal"))) {
+                    EXPECT_TRUE(symbol.contains(QStringLiteral("cal_IT")) ||
+                                symbol.contains(QStringLiteral("cal_th")));
+                }
                 EXPECT_TRUE(std::isfinite(table.factors[i]) && table.factors[i] > 0);
             }
         }
@@ -172,7 +177,10 @@ TEST_F(ShippedDataFile, ExactDefinitionsComeOutToSevenSignificantDigits) {
         {"Rotation speed", "rpm", "rad/s", std::numbers::pi / 30},
         {"Temperature difference", "°F", "K", kDegF},
         {"Energy", "Btu", "J", kBtu},
-        {"Energy", "cal", "J", 4.184},
+        {"Energy", "cal_th", "J", 4.184},
+        {"Energy", "cal_IT", "J", 4.1868},
+        // The International Table calorie is the one in which these two are the same.
+        {"Specific heat", "Btu/lb･°F", "kcal_IT/kg･℃", 1},
         {"Power", "hp", "W", 550 * kFoot * kLbf},
         {"Heat flow", "Btu/h", "W", kBtu / 3600},
         {"Thermal conductivity", "Btu/h･ft･°F", "W/m･K", kBtu / 3600 / kFoot / kDegF},
@@ -221,9 +229,11 @@ TEST_F(ShippedDataFile, FactorsAreCorrectlyRoundedFromTheirDefinitions) {
         {"Mass", "lbf･s^2/in", kInch / kLbf},
         {"Density", "lbf･s^2/in^4", std::pow(kInch, 4) / kLbf},
         {"Rotation angle", "″", 648000 / std::numbers::pi},
-        {"Energy", "kcal", 1 / 4184.0},
+        {"Energy", "kcal_th", 1 / 4184.0},
         {"Power", "PS", 1 / (75 * 9.80665)},
-        {"Heat flow", "kcal/h", 3600 / 4184.0},
+        {"Heat flow", "kcal_th/h", 3600 / 4184.0},
+        {"Heat flow", "kcal_IT/h", 3600 / 4186.8},
+        {"Surface coefficient", "cal_IT/s･mm^2･℃", 1e-6 / 4.1868},
         {"Thermal conductivity", "Btu･in/h･ft^2･°F", 3600 * kFoot * kFoot * kDegF / (kBtu * kInch)},
         {"Thermal expansion coefficient", "10^-6/°F", 1e6 * kDegF},
         {"Time", "yr", 1 / (365 * 86400.0)},
@@ -259,11 +269,11 @@ TEST_F(ShippedDataFile, OffersTheQuantitiesAndUnitsOfTheHelpTable) {
         {"Rotation stiffness", {"N･m/rad", "kgf･m/rad", "N･mm/rad", "lbf･ft/rad", "lbf･in/rad"}},
         {"Rotation speed", {"rad/s"}},
         {"Temperature difference", {"K", "℃", "°F"}},
-        {"Heat flow", {"W", "cal/s", "Btu/s"}},
+        {"Heat flow", {"W", "cal_IT/s", "Btu/s"}},
         {"Thermal conductivity",
-         {"W/m･K", "cal/s･m･℃", "cal/s･mm･℃", "Btu/s･ft･°F", "Btu/s･in･°F"}},
+         {"W/m･K", "cal_IT/s･m･℃", "cal_IT/s･mm･℃", "Btu/s･ft･°F", "Btu/s･in･°F"}},
         {"Surface coefficient",
-         {"W/m^2･K", "cal/s･m^2･℃", "cal/s･mm^2･℃", "Btu/s･ft^2･°F", "Btu/s･in^2･°F"}},
+         {"W/m^2･K", "cal_IT/s･m^2･℃", "cal_IT/s･mm^2･℃", "Btu/s･ft^2･°F", "Btu/s･in^2･°F"}},
     };
     for (const auto& row : table) {
         ASSERT_TRUE(find(QString::fromUtf8(row.quantity))) << row.quantity;

@@ -63,13 +63,18 @@ TEST_F(ReaderTest, WorkedExampleFillsTablesInFileOrder) {
     EXPECT_EQ(recorder.caption, "ZEPHAL : units.zep");
 }
 
-TEST_F(ReaderTest, EmptyFileLeavesTablesAsAfterTheReset) {
+// A file without a tab record offers nothing: it is refused, and the grid keeps the file before.
+TEST_F(ReaderTest, FileWithoutATabRecordChangesNothing) {
     readLines({"0,Old", "1,Length"});
-    const auto r = read(folder.write("empty.zep", {}));
-    EXPECT_TRUE(r.layout);
-    EXPECT_EQ(state.UTn, 0);
-    EXPECT_EQ(t().TabItems(0).Count, 0);
-    EXPECT_TRUE(recorder.messages.isEmpty());
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("# only a comment\r\n\r\n")}) {
+        recorder.messages.clear();
+        const QString path = folder.write("empty.zep", bytes);
+        EXPECT_FALSE(read(path).layout);
+        EXPECT_EQ(recorder.messages,
+                  QStringList({"File \"" + path + "\" holds no quantities: it has no tab record."}));
+        EXPECT_EQ(recorder.caption, "ZEPHAL : units.zep");
+        EXPECT_EQ(t().TabItems(0).Count, 1);
+    }
 }
 
 TEST_F(ReaderTest, CommentsAnywhereInALineAreIgnoredButCounted) {
@@ -168,15 +173,18 @@ TEST_F(ReaderTest, TabsOverTheMaximumAreReportedAndTheirRecordsGoToTheLastTab) {
     EXPECT_EQ(t().FunctionItems(0, 0, 9).Name, "Watt (W)");
 }
 
-TEST_F(ReaderTest, TwentyFirstCommandIsReportedAndItsUnitsGoToTheLastAccepted) {
+// The refused quantity's units are its own: they never join the quantity before it. The units
+// of the next tab's first quantity are taken again.
+TEST_F(ReaderTest, TwentyFirstCommandIsReportedAndItsUnitsArePassedOver) {
     QStringList lines{"0,T"};
     for (int c = 0; c < 20; ++c) lines << QStringLiteral("1,Q%1").arg(c);
-    lines << "1,Extra" << "3,u (u),1";
+    lines << "1,Extra" << "3,u (u),1" << "2,v (v),2" << "0,U" << "1,R" << "3,w (w),1";
     readLines(lines);
     EXPECT_EQ(recorder.messages, QStringList({"Convert Command items : Extra is over 20."}));
     EXPECT_EQ(t().TabItems(0).Count, 20);
     EXPECT_EQ(t().CommandItems(19, 0).Name, "Q19");
-    EXPECT_EQ(t().CommandItems(19, 0).Count, 1);
+    EXPECT_EQ(t().CommandItems(19, 0).Count, 0);
+    EXPECT_EQ(t().CommandItems(0, 1).Count, 1);
 }
 
 TEST_F(ReaderTest, TwentyFirstFunctionItemIsReportedAndMarksNoBase) {
