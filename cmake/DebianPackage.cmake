@@ -16,8 +16,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # The address the project's commits are made from: lintian refuses one on localhost as an error.
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER
     "Zephal developers <maintainers@users.noreply.c-seed-7e9a1741.example>")
-# Debian files calculators under math (the desktop entry's category is Calculator too); science
-# holds the tools of a science's own work.
+# Debian files calculators under math; science holds the tools of a science's own work.
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter for structural and mechanical engineers")
@@ -32,16 +31,20 @@ consistent unit systems for structural analysis, physical constants and
 the SI prefixes.
 
 The quantities and units come from a plain text data file, installed in
-/usr/share/zephal, which a user may copy, edit and open while the
-program runs.]])
+/usr/share/zephal, which a user may copy to ~/.local/share/zephal, edit,
+and open while the program runs.]])
 
-# The libraries' packages come from dpkg-shlibdeps; no library names the fonts that stand in for
-# the ones the windows ask for (src/ui/fonts.cpp), so they are listed here.
+# The libraries' packages come from dpkg-shlibdeps. The fonts that stand in for the ones the
+# windows ask for (src/ui/fonts.cpp) are only recommended: without them the program runs with
+# the fonts the system substitutes. On a Wayland desktop the windows open natively with Qt's
+# Wayland plugin; without it they open through XWayland, where there is one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-comic-neue")
-# On a Wayland desktop the windows open natively with Qt's Wayland plugin; without it they open
-# through XWayland, where there is one.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation2, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-comic-neue, qt6-wayland")
+
+# Reproducible: cpack dates every file of the package by SOURCE_DATE_EPOCH, which this file
+# sets to the time of the last commit when cpack starts.
+set(CPACK_ZEPHAL_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageDate.cmake)
 
 include(CPack)

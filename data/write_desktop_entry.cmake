@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time, when the prefix is known (`cmake --install --prefix` may choose it then):
-# writes the desktop entry for that prefix and installs it. The entry starts the program in
-# the installed data folder, the working folder where the program reads zephal.zep.
-# In: ZEPHAL_TEMPLATE, ZEPHAL_ENTRY_ROOT (a folder of the build to write in), ZEPHAL_BINDIR,
-# ZEPHAL_DATADIR.
+# writes the desktop entry for that prefix and installs it as <ZEPHAL_APP_ID>.desktop. The entry
+# names no working folder: the program finds its data file from wherever it starts, and a
+# user's own copy in ~/.local/share/zephal then comes before the installed one.
+# In: ZEPHAL_TEMPLATE, ZEPHAL_ENTRY_ROOT (a folder of the build to write in), ZEPHAL_APP_ID,
+# ZEPHAL_BINDIR, ZEPHAL_DATADIR.
 
 foreach(dir BINDIR DATADIR)
     if(IS_ABSOLUTE "${ZEPHAL_${dir}}")
@@ -34,10 +35,9 @@ endif()
 
 entry_string(ZEPHAL_EXEC "${exec}")
 entry_string(ZEPHAL_TRYEXEC "${program}")
-entry_string(ZEPHAL_PATH "${DATADIR}/zephal")
 # Installations may run at once (a package made while another prefix is installed): each writes
 # the entry of its own destination, so none installs another's.
 string(MD5 destination "$ENV{DESTDIR}|${CMAKE_INSTALL_PREFIX}")
-set(entry "${ZEPHAL_ENTRY_ROOT}/${destination}/zephal.desktop")
+set(entry "${ZEPHAL_ENTRY_ROOT}/${destination}/${ZEPHAL_APP_ID}.desktop")
 configure_file("${ZEPHAL_TEMPLATE}" "${entry}" @ONLY)
 file(INSTALL DESTINATION "${DATADIR}/applications" TYPE FILE FILES "${entry}")

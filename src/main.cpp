@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     zephal::endDisplayFailureNote();
     zephal::ui::makePlaceholderTextReadable();
     QApplication::setApplicationName(zephal::ui::kApplicationTitle);
+    // Lets the desktop match the windows with the menu entry, for its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEPHAL_APP_ID));
     zephal::ui::fonts::registerSubstitutes();
     QApplication::setWindowIcon(zephal::ui::appIcon());
 

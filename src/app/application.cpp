@@ -2,6 +2,8 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 #include "app/main_window.h"
@@ -10,9 +12,21 @@
 #include "help/about_window.h"
 #include "settings/chart_settings_window.h"
 #include "settings/setting_window.h"
+#include "ui/dialogs.h"
 #include "ui/window_accessibility.h"
+#include "units/data_file_search.h"
+#include "units/unit_reader.h"
 
 namespace zephal {
+namespace {
+
+units::DataFileEnvironment processEnvironment() {
+    return {QDir::currentPath(), qEnvironmentVariable("HOME"),
+            qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("XDG_DATA_DIRS"),
+            QCoreApplication::applicationDirPath()};
+}
+
+}  // namespace
 
 Application::Application(ui::Dialogs& dialogs) : m_dialogs(dialogs) {
     ui::exposeWindowsAsFrames();
@@ -69,7 +83,16 @@ void Application::Main() {
     main.show();
     main.Start_Click();
     setting().Form1_set();
-    if (!m_ended) main.SetData(kDefaultDataFile);
+    if (m_ended) return;
+    const units::DataFileSearch search = units::findDataFile(
+        processEnvironment(), [](const QString& path) { return QFileInfo(path).isFile(); });
+    m_dataFolders = search.folders;
+    if (!search.path.isEmpty()) {
+        main.SetData(search.path);
+    } else {
+        m_dialogs.message(&main, units::notFoundMessage(units::kDataFileName) +
+                                     QStringLiteral("\r\n") + units::lookedInLine(search.folders));
+    }
 }
 
 void Application::endProgram() {

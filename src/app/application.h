@@ -5,6 +5,7 @@
 // A test makes a fresh Application and gets a fresh program.
 
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -23,8 +24,6 @@ class Form3;
 class Chart1;
 class Setting;
 class frmAbout;
-
-inline const QString kDefaultDataFile = QStringLiteral("zephal.zep");
 
 class Application {
 public:
@@ -55,8 +54,11 @@ public:
     std::vector<Form2*> conversionWindows() const;
 
     // Start-up, in order: show the main window (it loads), build the grid, apply the display
-    // settings, read the default data file.
+    // settings, read the data file found first in the folders it may be in, or say where it
+    // was looked for.
     void Main();
+    // Those folders, in the order of the search; empty before the start-up looked.
+    const QStringList& dataFolders() const { return m_dataFolders; }
 
     // Closing the main window ends the whole program at once.
     void endProgram();
@@ -69,6 +71,7 @@ private:
     ChartModes m_chartModes;
     ui::Dialogs& m_dialogs;
     bool m_ended = false;
+    QStringList m_dataFolders;
     std::vector<QPointer<Form2>> m_conversionWindows;
     ui::WindowSlot<frmAbout> m_about;
     ui::WindowSlot<Form3> m_form3;

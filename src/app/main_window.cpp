@@ -2,10 +2,11 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMouseEvent>
-#include <cmath>
 #include <QScrollArea>
 #include <QTabBar>
+#include <cmath>
 
 #include "app/application.h"
 #include "app/find_field.h"
@@ -177,7 +178,11 @@ void Form1::Start_Click() {
 
 void Form1::SetData(const QString& path) {
     units::ReaderHost host;
-    host.setCaption = [this](const QString& caption) { setWindowTitle(caption); };
+    // The caption is set once the file has opened: from then on it is the file read last.
+    host.setCaption = [this, &path](const QString& caption) {
+        setWindowTitle(caption);
+        m_dataFolder = QFileInfo(path).absolutePath();
+    };
     host.showMessage = [this](const QString& text) { m_app.dialogs().message(this, text); };
     host.resetOption = [this] { return m_app.setting().Check2->checkState() != Qt::Unchecked; };
     if (units::SetData(path, m_app.state(), host).layout) {
@@ -272,7 +277,8 @@ void Form1::changeEvent(QEvent* event) {
 void Form1::Toolbar1_ButtonClick(int imageNumber) {
     switch (imageNumber) {
     case 1:
-        SetData(m_app.dialogs().openFileName(this, kDataFileFilter));
+        SetData(m_app.dialogs().openFileName(this, kDataFileFilter, m_dataFolder,
+                                             m_app.dataFolders()));
         break;
     case 2:
         m_app.setting().showInFront();

@@ -56,7 +56,8 @@ private:
 
     Application& m_app;
     FindField* m_find;
-    GridLayout m_layout;  // of the last read, before the captions widened it
+    GridLayout m_layout;   // of the last read, before the captions widened it
+    QString m_dataFolder;  // of the data file read last; the open-file dialog starts there
 };
 
 }  // namespace zephal

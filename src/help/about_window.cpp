@@ -82,6 +82,15 @@ frmAbout::frmAbout(Application&) {
     Label1 = new QLabel(aboutPage);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ui::setGeometryTw(Label1, {3285, 2610, 3795, 780}, origin);
+    lblLicence = new QLabel(
+        QStringLiteral("Zephal is free software: you may share and change it under the GNU General "
+                       "Public License, version 3 or any later version (GPL-3.0-or-later). It "
+                       "comes with no warranty."),
+        aboutPage);
+    lblLicence->setWordWrap(true);
+    lblLicence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblLicence->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui::setGeometryTw(lblLicence, {3285, 3480, 5400, 780}, origin);
 
     SSTab1->setCurrentIndex(0);
     ui::showFocusMark(SSTab1->tabBar());

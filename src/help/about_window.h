@@ -26,6 +26,7 @@ public:
     QLabel* lblTitle;
     QLabel* lblVersion;
     QLabel* Label1;
+    QLabel* lblLicence;  // names the licence the program is under
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -3,7 +3,12 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
+#include <QUrl>
+#include <algorithm>
 
 namespace zephal::ui {
 
@@ -37,8 +42,37 @@ void QtDialogs::message(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-QString QtDialogs::openFileName(QWidget* parent, const QString& pipeFilter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), qtFileFilter(pipeFilter));
+QString QtDialogs::openFileName(QWidget* parent, const QString& pipeFilter, const QString& folder,
+                                const QStringList& sideBar) {
+    QFileDialog dialog(parent, QString(), folder, qtFileFilter(pipeFilter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // A desktop's own dialog has no room for places of the program's: Qt's dialog is used so
+    // that the folders where data files live are one click away.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString& place : sideBar) {
+        const QUrl url = QUrl::fromLocalFile(place);
+        if (QFileInfo(place).isDir() && !places.contains(url)) places << url;
+    }
+    dialog.setSidebarUrls(places);
+    // Sizes, kinds and dates of the files in full, the names taking the room that is left.
+    const QFontMetrics metrics = dialog.fontMetrics();
+    if (auto* view = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        const char* const widest[] = {"", "000.00 KiB", "plain text document",
+                                      "00 Dec 0000 00:00:00"};
+        for (int column = 1; column < header->count() && column < 4; ++column) {
+            header->resizeSection(column,
+                                  metrics.horizontalAdvance(QString::fromLatin1(widest[column])) +
+                                      metrics.averageCharWidth() * 3);
+        }
+    }
+    dialog.resize(std::max(dialog.width(), metrics.averageCharWidth() * 110),
+                  std::max(dialog.height(), metrics.height() * 26));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<std::uint32_t> QtDialogs::pickColor(QWidget* parent, std::uint32_t initial) {

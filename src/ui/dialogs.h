@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -30,8 +31,10 @@ public:
     virtual ~Dialogs() = default;
     // A modal box with the text, an OK button and the application's title.
     virtual void message(QWidget* parent, const QString& text) = 0;
-    // The chosen file, or empty text when the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& pipeFilter) = 0;
+    // The chosen file, or empty text when the user cancelled. The dialog opens in `folder` and
+    // offers those of `sideBar` that exist beside the usual places.
+    virtual QString openFileName(QWidget* parent, const QString& pipeFilter, const QString& folder,
+                                 const QStringList& sideBar) = 0;
     // The chosen colour, or nothing when the user cancelled.
     virtual std::optional<std::uint32_t> pickColor(QWidget* parent, std::uint32_t initial) = 0;
 };
@@ -39,7 +42,8 @@ public:
 class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text) override;
-    QString openFileName(QWidget* parent, const QString& pipeFilter) override;
+    QString openFileName(QWidget* parent, const QString& pipeFilter, const QString& folder,
+                         const QStringList& sideBar) override;
     std::optional<std::uint32_t> pickColor(QWidget* parent, std::uint32_t initial) override;
 };
 
@@ -49,6 +53,8 @@ public:
     QStringList messages;
     std::deque<QString> fileAnswers;
     QStringList filtersAsked;
+    QStringList foldersAsked;
+    std::vector<QStringList> sideBarsOffered;
     std::deque<std::optional<std::uint32_t>> colorAnswers;
     std::vector<std::uint32_t> colorsOffered;
     std::function<void(const QString&)> onMessage;  // runs while the "box" is open
@@ -57,8 +63,11 @@ public:
         messages << text;
         if (onMessage) onMessage(text);
     }
-    QString openFileName(QWidget*, const QString& pipeFilter) override {
+    QString openFileName(QWidget*, const QString& pipeFilter, const QString& folder,
+                         const QStringList& sideBar) override {
         filtersAsked << pipeFilter;
+        foldersAsked << folder;
+        sideBarsOffered.push_back(sideBar);
         if (fileAnswers.empty()) return {};
         QString answer = fileAnswers.front();
         fileAnswers.pop_front();

@@ -339,14 +339,13 @@ private:
 
     ReadResult report(int err) {
         if (err == kErrPathFileAccess) return {false, err};
-        QString message = QStringLiteral("Error No.") + QString::number(err) + QStringLiteral("\r\n");
         if (err == kErrFileNotFound) {
-            message += QStringLiteral("File \"") + m_path + QStringLiteral("\" not found!");
-        } else {
-            message += QStringLiteral("Please check data file ") + m_path +
-                       QStringLiteral("\r\nlines : ");
-            if (m_lines > 0) message += QString::number(m_lines);
+            m_host.showMessage(notFoundMessage(m_path));
+            return {false, err};
         }
+        QString message = QStringLiteral("Error No.") + QString::number(err) + QStringLiteral("\r\n");
+        message += QStringLiteral("Please check data file ") + m_path + QStringLiteral("\r\nlines : ");
+        if (m_lines > 0) message += QString::number(m_lines);
         m_host.showMessage(message);
         return {false, err};
     }
@@ -374,6 +373,11 @@ QString captionFor(const QString& path) {
 
 ReadResult SetData(const QString& path, AppState& state, const ReaderHost& host) {
     return Reader(path, state, host).run();
+}
+
+QString notFoundMessage(const QString& path) {
+    return QStringLiteral("Error No.") + QString::number(kErrFileNotFound) +
+           QStringLiteral("\r\nFile \"") + path + QStringLiteral("\" not found!");
 }
 
 }  // namespace zephal::units

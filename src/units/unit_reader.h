@@ -49,4 +49,7 @@ QString captionFor(const QString& path);
 
 ReadResult SetData(const QString& path, AppState& state, const ReaderHost& host);
 
+// The error report for a file that does not exist: "Error No.53", then the quoted path.
+QString notFoundMessage(const QString& path);
+
 }  // namespace zephal::units

@@ -64,7 +64,13 @@ private:
 
 TEST_F(MainWindowTest, StartUpWithoutDataFileShowsErrorAndNoButton) {
     app.Main();
-    EXPECT_EQ(dialogs.messages, QStringList({"Error No.53\r\nFile \"zephal.zep\" not found!"}));
+    // Then the folders looked in, the working folder and the user's data folder first.
+    const QString lookedIn = "Looked in: " + QDir::currentPath() + ", " +
+                             qEnvironmentVariable("XDG_DATA_HOME") + "/zephal, ";
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Error No.53\r\nFile \"zephal.zep\" not found!\r\n" +
+                                               lookedIn))
+        << dialogs.messages[0].toStdString();
     EXPECT_EQ(main().windowTitle(), "ZEPHAL");
     EXPECT_EQ(main().Command1.size(), 201u);
     EXPECT_EQ(shownButtons(), 0);
@@ -159,17 +165,25 @@ TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing) {
     dialogs.messages.clear();
     main().Toolbar1_ButtonClick(1);
     EXPECT_EQ(dialogs.filtersAsked, QStringList({"Zephal Format(*.zep)|*.zep|"}));
+    EXPECT_EQ(dialogs.foldersAsked, QStringList({folder.folder()}));  // where a.zep is
+    ASSERT_EQ(dialogs.sideBarsOffered.size(), 1u);
+    EXPECT_EQ(dialogs.sideBarsOffered[0], app.dataFolders());
+    EXPECT_EQ(app.dataFolders().value(0), folder.folder());
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(main().windowTitle(), "ZEPHAL : a.zep");
     EXPECT_EQ(app.state().tables.TabItems(0).Count, 4);
 }
 
-TEST_F(MainWindowTest, ChosenFileIsRead) {
+TEST_F(MainWindowTest, ChosenFileIsReadAndTheNextDialogStartsInItsFolder) {
+    QFile::copy(test::shippedDataFile(), folder.path("zephal.zep"));
     app.Main();
-    dialogs.fileAnswers.push_back(fileWithCounts("b.zep", {1, 1}));
+    QDir(folder.folder()).mkdir("sub");
+    dialogs.fileAnswers.push_back(fileWithCounts("sub/b.zep", {1, 1}));
     main().Toolbar1_ButtonClick(1);
     EXPECT_EQ(main().windowTitle(), "ZEPHAL : b.zep");
     EXPECT_EQ(shownTabs(), 2);
+    main().Toolbar1_ButtonClick(1);
+    EXPECT_EQ(dialogs.foldersAsked, QStringList({folder.folder(), folder.path("sub")}));
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgram) {

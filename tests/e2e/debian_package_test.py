@@ -1,20 +1,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package, made and started as a user would start it once installed:
     debian_package_test.py --cpack CPACK --build BUILD_FOLDER --version VERSION
-                           --data PATH/zephal.zep
+                           --data PATH/zephal.zep --app-id ID --source SOURCE_FOLDER
 Makes the package from the build with CPack, checks its file name, its contents with their
-owners and modes, its control fields and its changelog, has lintian check it against Debian's
-policy (an error fails, warnings are shown), unpacks it into a scratch folder and starts the
-unpacked program by its desktop entry's command in the entry's working folder, both taken
-under the scratch folder, and expects the main window with the quantities of the shipped file.
+owners, modes and dates (the last commit's), its control fields and its changelog, has lintian
+check it against Debian's policy (no error or warning, and a hardened program), and appstreamcli
+its AppStream entry (no error or warning). Then, installing nothing, it unpacks the package into
+a scratch folder and starts the unpacked program by its desktop entry's command from an empty
+folder, the system's data folders being the unpacked ones, and expects the main window with
+the quantities of the shipped file.
 Run it through run_under_xvfb.sh, which gives it a screen and buses of its own.
 """
 
 import argparse
 import gzip
+import io
 import os
 import subprocess
 import sys
+import tarfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import expect, expect_equal, test_in_scratch_folder  # noqa: E402
@@ -24,20 +28,30 @@ from installed_entry_test import (ICON_SIZES, check_installation,  # noqa: E402
 # Every file of the package with its mode; folders are all rwxr-xr-x, everything root's.
 PROGRAM, DATA = "-rwxr-xr-x", "-rw-r--r--"
 CHANGELOG = "usr/share/doc/zephal/changelog.gz"
-FILES = {
-    "usr/bin/zephal": PROGRAM,
-    "usr/share/zephal/zephal.zep": DATA,
-    "usr/share/applications/zephal.desktop": DATA,
-    "usr/share/man/man1/zephal.1.gz": DATA,
-    "usr/share/doc/zephal/copyright": DATA,
-    CHANGELOG: DATA,
-    **{f"usr/share/icons/hicolor/{n}x{n}/apps/zephal.png": DATA for n in ICON_SIZES},
-}
-# Packages that must be among the dependencies: libraries that only dpkg-shlibdeps finds, and
-# the fonts that stand in for the ones the windows ask for.
+
+
+def package_files(app_id):
+    return {
+        "usr/bin/zephal": PROGRAM,
+        "usr/share/zephal/zephal.zep": DATA,
+        f"usr/share/applications/{app_id}.desktop": DATA,
+        f"usr/share/metainfo/{app_id}.metainfo.xml": DATA,
+        "usr/share/man/man1/zephal.1.gz": DATA,
+        "usr/share/doc/zephal/copyright": DATA,
+        CHANGELOG: DATA,
+        **{f"usr/share/icons/hicolor/{n}x{n}/apps/zephal.png": DATA for n in ICON_SIZES},
+    }
+
+
+# Packages that must be among the dependencies: libraries that only dpkg-shlibdeps finds; the
+# fonts that stand in for the ones the windows ask for, and Qt's Wayland plugin, are recommended
+# only.
 DEPENDS = ("libc6", "libqt6core6", "libqt6widgets6", "libqt6charts6",
-           "libqt6datavisualization6", "fonts-liberation2", "fonts-ipafont-gothic",
-           "fonts-ipafont-mincho", "fonts-comic-neue")
+           "libqt6datavisualization6")
+RECOMMENDS = ("fonts-liberation2", "fonts-ipafont-gothic", "fonts-ipafont-mincho",
+              "fonts-comic-neue", "qt6-wayland")
+# What lintian may not say of a hardened program, though it says it only as information.
+NOT_HARDENED = ("hardening-no-bindnow", "hardening-no-fortify-functions")
 
 
 def run(*command, cwd=None):
@@ -56,7 +70,7 @@ def make_package(cpack, build, folder, version):
     return os.path.join(folder, packages[0]), architecture
 
 
-def check_contents(package):
+def check_contents(package, app_id):
     files = {}
     for line in run("dpkg-deb", "-c", package).splitlines():
         mode, owner, _size, _date, _time, path = line.split(maxsplit=5)
@@ -66,7 +80,28 @@ def check_contents(package):
             expect_equal(mode, "drwxr-xr-x", f"mode of {path}")
         else:
             files[path] = mode
-    expect_equal(files, FILES, "the files of the package and their modes")
+    expect_equal(files, package_files(app_id), "the files of the package and their modes")
+
+
+def last_commit_time(source):
+    """What the package's files are dated by: the last commit, or without a git history the
+    changelog's latest entry."""
+    result = subprocess.run(["git", "-C", source, "log", "-1", "--format=%ct"],
+                            capture_output=True, text=True)
+    if result.returncode == 0 and result.stdout.strip().isdigit():
+        return int(result.stdout)
+    return int(run("dpkg-parsechangelog", "-l", os.path.join(source, "data", "changelog"),
+                   "-STimestamp"))
+
+
+def check_dates(package, source):
+    archive = subprocess.run(["dpkg-deb", "--fsys-tarfile", package], capture_output=True,
+                             check=True, timeout=300).stdout
+    with tarfile.open(fileobj=io.BytesIO(archive)) as tar:
+        dates = {member.name: int(member.mtime) for member in tar.getmembers()}
+    expected = last_commit_time(source)
+    wrong = {name: date for name, date in dates.items() if date != expected}
+    expect(not wrong, f"files not dated by the last commit ({expected}): {wrong}")
 
 
 def control_fields(package):
@@ -89,10 +124,12 @@ def check_control(package, version, architecture):
     expect("<" in fields.get("Maintainer", ""), f"no maintainer address: {fields}")
     summary, _, long_description = fields.get("Description", "").partition("\n")
     expect(summary and long_description.strip(), f"short and long description: {fields}")
-    depends = {d.split()[0] for d in fields.get("Depends", "").split(",") if d.strip()}
-    missing = [p for p in DEPENDS if p not in depends]
-    expect(not missing, f"Depends lacks {missing}: {fields.get('Depends')}")
-    expect_equal(fields.get("Recommends"), "qt6-wayland", "the field Recommends")
+    for field, expected in (("Depends", DEPENDS), ("Recommends", RECOMMENDS)):
+        listed = {d.split()[0] for d in fields.get(field, "").split(",") if d.strip()}
+        missing = [p for p in expected if p not in listed]
+        expect(not missing, f"{field} lacks {missing}: {fields.get(field)}")
+    depends = fields.get("Depends", "")
+    expect(not any(p in depends for p in RECOMMENDS), f"a recommended package in Depends: {depends}")
 
 
 def check_changelog(unpacked, version):
@@ -103,10 +140,22 @@ def check_changelog(unpacked, version):
 
 
 def lint(package):
-    result = subprocess.run(["lintian", "--fail-on", "error", package], capture_output=True,
-                            text=True, timeout=300)
+    result = subprocess.run(["lintian", "-I", "--pedantic", "--fail-on", "error,warning",
+                             package], capture_output=True, text=True, timeout=300)
     print(result.stdout or "lintian: no tags", flush=True)
-    expect(result.returncode == 0, f"lintian reports errors:\n{result.stdout}{result.stderr}")
+    expect(result.returncode == 0,
+           f"lintian reports errors or warnings:\n{result.stdout}{result.stderr}")
+    said = [tag for tag in NOT_HARDENED if tag in result.stdout]
+    expect(not said, f"lintian finds the program not hardened: {said}")
+
+
+def validate_metainfo(path):
+    result = subprocess.run(["appstreamcli", "validate", "--no-net", path],
+                            capture_output=True, text=True, timeout=300)
+    print(result.stdout, flush=True)
+    issues = [line for line in result.stdout.splitlines() if line[:2] in ("E:", "W:")]
+    expect(result.returncode == 0 and not issues,
+           f"appstreamcli finds errors or warnings:\n{result.stdout}{result.stderr}")
 
 
 def main():
@@ -115,27 +164,30 @@ def main():
     parser.add_argument("--build", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--data", required=True)
+    parser.add_argument("--app-id", required=True)
+    parser.add_argument("--source", required=True)
     args = parser.parse_args()
     data = os.path.abspath(args.data)
 
     def test(root):
         package, architecture = make_package(args.cpack, os.path.abspath(args.build),
                                              os.path.join(root, "made"), args.version)
-        check_contents(package)
+        check_contents(package, args.app_id)
+        check_dates(package, args.source)
         check_control(package, args.version, architecture)
         lint(package)
 
         unpacked = os.path.join(root, "unpacked")
         run("dpkg-deb", "-x", package, unpacked)
         check_changelog(unpacked, args.version)
-        command, working_folder = check_installation(os.path.join(unpacked, "usr"), data,
-                                                     installed_as="/usr")
+        usr = os.path.join(unpacked, "usr")
+        command = check_installation(usr, data, args.app_id, installed_as="/usr")
+        validate_metainfo(os.path.join(usr, "share", "metainfo", f"{args.app_id}.metainfo.xml"))
         # The entry names the installed paths; unpacked, they stand under the scratch folder.
         command = [unpacked + command[0]] + command[1:]
-        expect_shipped_quantities(command, unpacked + working_folder, data,
-                                  os.path.join(root, "elsewhere"))
-        print(f"{os.path.basename(package)}: contents, fields and lintian as expected; "
-              "the unpacked program starts from its desktop entry with the shipped data")
+        expect_shipped_quantities(command, data, root, os.path.join(usr, "share"))
+        print(f"{os.path.basename(package)}: contents, dates, fields, lintian and appstreamcli "
+              "as expected; the unpacked program finds the shipped data from an empty folder")
     return test_in_scratch_folder("package", test)
 
 

@@ -217,8 +217,8 @@ def press_opening_modal(node):
 class Program:
     """The program started in a folder, with its windows and controls."""
 
-    def __init__(self, command, folder):
-        self.process = subprocess.Popen(command, cwd=folder)
+    def __init__(self, command, folder, env=None):
+        self.process = subprocess.Popen(command, cwd=folder, env=env)
         try:
             self.app = wait_for("the program on the accessibility bus", self._find_app)
         except Failure:

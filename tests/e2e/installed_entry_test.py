@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """An installation, started the way a desktop menu starts it:
     installed_entry_test.py --cmake CMAKE --build BUILD_FOLDER --data PATH/zephal.zep
+                            --app-id ID
 Installs the build into a fresh prefix (with a blank in its path), checks what landed there,
-then runs the desktop entry's command in the entry's working folder, from a process that sits
-in another folder, and expects the main window with the quantities of the shipped file.
+then runs the desktop entry's command from an empty folder, with the user's and the system's
+data folders empty too, and expects the main window with the quantities of the shipped file,
+which the program can then only have found beside itself.
 Run it through run_under_xvfb.sh, which gives it a screen and buses of its own.
 """
 
@@ -47,10 +49,10 @@ def entry_command(exec_value):
     return shlex.split(unescaped.replace("%%", "%"))
 
 
-def check_installation(prefix, data, installed_as=None):
+def check_installation(prefix, data, app_id, installed_as=None):
     """Checks what landed under prefix; installed_as is the prefix that the installation's own
     paths name, when it was put somewhere else (an unpacked package names /usr). Returns the
-    command and working folder of the desktop entry, as the entry names them."""
+    command of the desktop entry, as the entry names it."""
     installed_as = installed_as or prefix
     program = os.path.join(prefix, "bin", "zephal")
     expect(os.access(program, os.X_OK), f"{program} is not an installed program")
@@ -62,24 +64,30 @@ def check_installation(prefix, data, installed_as=None):
                             "zephal.png")
         expect(os.path.isfile(icon), f"no icon {icon}")
         expect_equal(png_size(icon), (size, size), f"pixel size of {icon}")
+    metainfo = os.path.join(prefix, "share", "metainfo", f"{app_id}.metainfo.xml")
+    expect(os.path.isfile(metainfo), f"no AppStream entry {metainfo}")
 
-    entry = desktop_entry(os.path.join(prefix, "share", "applications", "zephal.desktop"))
+    entry = desktop_entry(os.path.join(prefix, "share", "applications", f"{app_id}.desktop"))
     expect_equal(entry.get("Type"), "Application", "Type=")
     expect_equal(entry.get("Icon"), "zephal", "Icon=")
-    expect_equal(entry.get("Path"), os.path.join(installed_as, "share", "zephal"), "Path=")
+    # No working folder: a user's own data file must be able to come before the shipped one.
+    expect_equal(entry.get("Path"), None, "Path=")
     command = entry_command(entry.get("Exec", ""))
     expect_equal(command, [os.path.join(installed_as, "bin", "zephal")], "the command of Exec=")
-    return command, entry.get("Path")
+    return command
 
 
-def expect_shipped_quantities(command, working_folder, data, elsewhere):
-    """Starts the command in the working folder from a process that sits elsewhere, expects
-    the main window with the tabs and first quantities of the data file, and closes it."""
-    os.makedirs(elsewhere)
-    os.chdir(elsewhere)
+def expect_shipped_quantities(command, data, root, data_dirs):
+    """Starts the command in an empty folder, with an empty folder for the user's data and
+    data_dirs for the system's, expects the main window with the tabs and first quantities of
+    the data file, and closes it."""
+    empty, user_data = os.path.join(root, "empty"), os.path.join(root, "user data")
+    os.makedirs(empty)
+    os.makedirs(user_data)
+    env = dict(os.environ, XDG_DATA_HOME=user_data, XDG_DATA_DIRS=data_dirs)
     program = None
     try:
-        program = Program(command, working_folder)
+        program = Program(command, empty, env)
         main_window = program.window("ZEPHAL : zephal.zep")
         tabs = data_file_tabs(data)
         expect_equal(shown_tabs(main_window), [name for name, _ in tabs], "tabs shown")
@@ -89,7 +97,6 @@ def expect_shipped_quantities(command, working_folder, data, elsewhere):
     finally:
         if program is not None:
             program.stop()
-        os.chdir("/")
 
 
 def main():
@@ -97,16 +104,20 @@ def main():
     parser.add_argument("--cmake", required=True)
     parser.add_argument("--build", required=True)
     parser.add_argument("--data", required=True)
+    parser.add_argument("--app-id", required=True)
     args = parser.parse_args()
     data = os.path.abspath(args.data)
 
     def test(root):
         prefix = os.path.join(root, "installed zephal")
         install(args.cmake, os.path.abspath(args.build), prefix)
-        command, working_folder = check_installation(prefix, data)
-        # The launcher stands elsewhere; only the entry's working folder holds the data file.
-        expect_shipped_quantities(command, working_folder, data, os.path.join(root, "elsewhere"))
-        print("the installed program starts from its desktop entry with the shipped data")
+        command = check_installation(prefix, data, args.app_id)
+        # The system's data folders hold nothing either: only ../share/zephal beside the
+        # program has the file.
+        no_data = os.path.join(root, "no data")
+        os.makedirs(no_data)
+        expect_shipped_quantities(command, data, root, no_data)
+        print("the installed program, started from an empty folder, finds the shipped data")
     return test_in_scratch_folder("install", test)
 
 

@@ -242,6 +242,7 @@ TEST_F(AboutTest, PagesLabelsAndFonts) {
     EXPECT_TRUE(a.lblVersion->font().bold());
     EXPECT_EQ(a.Label1->text(),
               "Bibliography software : Unit Calculator\r\n\r\n   2026 Zephal developers");
+    EXPECT_TRUE(a.lblLicence->text().contains("General Public License, version 3 or any later"));
 
     const QPixmap icon = a.picIcon->pixmap();
     ASSERT_FALSE(icon.isNull());
