@@ -54,13 +54,12 @@ Form1::Form1(Application& app) : m_app(app) {
         QIcon icon;
         QKeySequence key;
         Qt::ShortcutContext scope;
-    } buttons[] = {
-        {1, "Open", "Open the data file (*.zep).", ui::icons::openFile(), QKeySequence::Open,
-         Qt::WindowShortcut},
-        {2, "Setting", "Comannd display setting", ui::icons::settings(),
-         QKeySequence(Qt::CTRL | Qt::Key_Comma), Qt::WindowShortcut},
-        {3, "Help", "Help & information", ui::icons::help(), QKeySequence(Qt::Key_F1),
-         Qt::ApplicationShortcut}};
+    } buttons[] = {{1, "Open", "Open the data file (*.zep).", ui::icons::openFile(),
+                    QKeySequence::Open, Qt::WindowShortcut},
+                   {2, "Setting", "Comannd display setting", ui::icons::settings(),
+                    QKeySequence(Qt::CTRL | Qt::Key_Comma), Qt::WindowShortcut},
+                   {3, "Help", "Help & information", ui::icons::help(), QKeySequence(Qt::Key_F1),
+                    Qt::ApplicationShortcut}};
     QAction* help = nullptr;
     for (const auto& b : buttons) {
         if (b.image == 3) Toolbar1->addSeparator();
@@ -76,7 +75,9 @@ Form1::Form1(Application& app) : m_app(app) {
 
     SSTab1 = new ui::RowTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    for (const char* caption : {"Unit 1", "Unit 2", "Unit 3"}) addPage(QString::fromLatin1(caption));
+    for (const char* caption : {"Unit 1", "Unit 2", "Unit 3"}) {
+        addPage(QString::fromLatin1(caption));
+    }
     constexpr int kDesignTabWidthTw = 3120;
     ui::setGeometryTw(SSTab1, {kGridTabLeft, kGridTabTop, kDesignTabWidthTw, kGridTabHeight});
     // Until a read lays the grid out, the window gives the tab control the same margin on
@@ -132,7 +133,9 @@ QPoint Form1::pageOrigin() const {
     return {-1, -SSTab1->tabBar()->sizeHint().height()};
 }
 
-QWidget* Form1::page(int t) { return static_cast<QScrollArea*>(SSTab1->widget(t))->widget(); }
+QWidget* Form1::page(int t) {
+    return static_cast<QScrollArea*>(SSTab1->widget(t))->widget();
+}
 
 void Form1::addPage(const QString& caption) {
     // The page scrolls its buttons when the screen leaves the tab control less than its height.

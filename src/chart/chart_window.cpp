@@ -95,7 +95,8 @@ Chart1::Chart1(Application& app) : m_app(app) {
         {4, ui::ChartIcon::Individual, "Individual Chart with Legend", true,
          QKeySequence(Qt::CTRL | Qt::Key_L)},
         {5, ui::ChartIcon::Logarithm, "Logarithm Chart", true, QKeySequence(Qt::CTRL | Qt::Key_K)},
-        {6, ui::ChartIcon::Settings, "Chart setting", false, QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+        {6, ui::ChartIcon::Settings, "Chart setting", false,
+         QKeySequence(Qt::CTRL | Qt::Key_Comma)},
     };
     for (const auto& b : buttons) {
         QAction* action = Toolbar1->addAction(ui::chartIcon(b.icon), QString::fromLatin1(b.tip));

@@ -7,8 +7,8 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScrollArea>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <cmath>
 
@@ -359,8 +359,7 @@ void Form2::showNoUnits() {
     for (QWidget* w : std::initializer_list<QWidget*>{Ln[0], Tn[0], Tx[0], Lx[0], Ck[0]}) {
         w->hide();
     }
-    lblNoUnits =
-        new QLabel(QStringLiteral("This quantity has no units in the data file."), m_rows);
+    lblNoUnits = new QLabel(QStringLiteral("This quantity has no units in the data file."), m_rows);
     lblNoUnits->setFont(ui::fonts::font(ui::fonts::kTimesNewRoman, 9, true));
     ui::setGeometryTw(lblNoUnits, {405, 1710, 5040, 285}, m_rowsOrigin);
     lblNoUnits->show();

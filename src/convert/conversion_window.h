@@ -98,7 +98,7 @@ private:
     QWidget* m_client;
     QScrollArea* m_rowsArea;
     QWidget* m_rows;
-    QPoint m_rowsOrigin;  // where the twips origin of the rows lies in m_rows
+    QPoint m_rowsOrigin;      // where the twips origin of the rows lies in m_rows
     int m_clientWidthTw = 0;  // the client width the rows ask for
     std::vector<double> m_unitFactors;
     QStringList m_unitNames;

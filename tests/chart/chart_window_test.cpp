@@ -106,8 +106,8 @@ TEST_F(ChartWindowTest, FirstLoad) {
         EXPECT_TRUE(tips.back().startsWith(c.Buttons[static_cast<std::size_t>(i)]->text() + " ("));
     }
     EXPECT_EQ(tips, QStringList({"2D Chart (Ctrl+2)", "3D chart (Ctrl+3)",
-                                 "Individual Chart with Legend (Ctrl+L)", "Logarithm Chart (Ctrl+K)",
-                                 "Chart setting (Ctrl+,)"}));
+                                 "Individual Chart with Legend (Ctrl+L)",
+                                 "Logarithm Chart (Ctrl+K)", "Chart setting (Ctrl+,)"}));
     // The closed series list shows every name whole, and the toolbar still holds every button.
     QStyleOptionComboBox option;
     option.initFrom(c.Combo1);

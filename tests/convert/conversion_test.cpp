@@ -34,7 +34,8 @@ TEST(RowNames, ByTheSymbolOrTheEntryOrTheRow) {
                 {"no symbol", "", "metre ()", "metre ()"},
                 {"blanks only", " ", " ", "row 3"}};
     for (const auto& r : rows) {
-        const RowNames names = rowNames(QString::fromUtf8(r.shortName), QString::fromUtf8(r.item), 3);
+        const RowNames names =
+            rowNames(QString::fromUtf8(r.shortName), QString::fromUtf8(r.item), 3);
         const QString unit = QString::fromUtf8(r.unit);
         EXPECT_EQ(names.unit, unit) << r.name;
         EXPECT_EQ(names.scale, "Scale factor to " + unit) << r.name;

@@ -10,9 +10,9 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -713,7 +713,9 @@ TEST_F(ConversionWindowTest, TwentyRowsStayOnTheScreenAtEveryScale) {
     }
     // Twenty quantities in one tab, the first with twenty units.
     QStringList lines = {"0,Twenty", "1,Stress"};
-    for (int i = 0; i < 20; ++i) lines << QStringLiteral("%1,unit %2 (u%2),%3").arg(i ? 2 : 3).arg(i).arg(i + 1);
+    for (int i = 0; i < 20; ++i) {
+        lines << QStringLiteral("%1,unit %2 (u%2),%3").arg(i ? 2 : 3).arg(i).arg(i + 1);
+    }
     for (int c = 1; c < 20; ++c) lines << QStringLiteral("1,Q%1").arg(c) << "3,u (u),1";
     main().SetData(folder.writeLines("twenty.zep", lines));
     Form2& w = open(1);
