@@ -411,7 +411,8 @@ private:
             return meaningsWithPower(symbol, exponent(true));
         }
         const qsizetype from = i;
-        while (i < s.size() && s[i].isLetter()) ++i;
+        // An underscore joins a name to its qualifier, as in cal_IT.
+        while (i < s.size() && (s[i].isLetter() || (i > from && s[i] == u'_'))) ++i;
         if (i == from) return fail();
         const QStringView run = s.mid(from, i - from);
         return segment(run, exponent(true));
@@ -453,7 +454,8 @@ private:
         from[static_cast<std::size_t>(n)] = {UnitReading{}};
         for (qsizetype k = n - 1; k >= 0; --k) {
             Readings here;
-            const qsizetype longest = std::min(m_words.m_longest, n - k);
+            // A word may carry a prefix of up to two letters ("da").
+            const qsizetype longest = std::min(m_words.m_longest + 2, n - k);
             for (qsizetype length = 1; length <= longest; ++length) {
                 const Readings& rest = from[static_cast<std::size_t>(k + length)];
                 if (rest.empty()) continue;
@@ -543,6 +545,12 @@ UnitVocabulary::UnitVocabulary() {
     define(u"slug", u"lbf*s^2/ft", 1);
     define(u"dyn", u"N", 1e-5);
     define(u"atm", u"Pa", 101325);
+    // The calorie of heat engineering (International Table) and the thermochemical one; a
+    // calorie without a name is read as either, the International Table one first.
+    define(u"cal_IT", u"J", 4.1868, true);
+    define(u"cal_th", u"J", 4.184, true);
+    define(u"cal", u"J", 4.1868, true);
+    define(u"cal", u"J", 4.184, true, 1);
     define(u"gal", u"in^3", 231);
     define(u"US gal", u"gal", 1);
     define(u"imp gal", u"L", 4.54609);
