@@ -554,7 +554,7 @@ UnitVocabulary::UnitVocabulary() {
     define(u"gal", u"in^3", 231);
     define(u"US gal", u"gal", 1);
     define(u"imp gal", u"L", 4.54609);
-    for (const char16_t* energy : {u"J", u"W"}) {
+    for (const char16_t* energy : {u"J", u"W", u"cal", u"cal_IT", u"cal_th"}) {
         for (UnitReading& r : m_words.at(energy).meanings) r.energy = true;
     }
     // Words that stand for an expression: the pound as a force as well as a mass, and the

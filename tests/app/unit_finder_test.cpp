@@ -220,14 +220,15 @@ TEST(UnitFinder, OwnFileByWhatItMeasures) {
     s.Tmax = 10;
     s.ResetTables();
     s.UTn = 1;
-    s.tables.editTabItems(0) = {QStringLiteral("Own"), 3};
+    s.tables.editTabItems(0) = {QStringLiteral("Own"), 4};
     const std::vector<std::vector<std::pair<const char16_t*, float>>> quantities = {
         {{u"Newton metre (N\uFF65m)", 1}, {u"Kip foot (kip\uFF65ft)", 0.0007375621f}},
         {{u"Zork (zk)", 1}, {u"Metre (m)", 2}},  // known through its second unit
         {{u"Zork per second (zk/s)", 1}},        // through a word the one above taught
+        {{u"Kilocalorie (kcal)", 1}},            // an energy, not a moment
     };
-    const char16_t* captions[] = {u"Torque", u"Span", u"Speed"};
-    for (int c = 0; c < 3; ++c) {
+    const char16_t* captions[] = {u"Torque", u"Span", u"Speed", u"Heat"};
+    for (int c = 0; c < 4; ++c) {
         const auto& units = quantities[static_cast<std::size_t>(c)];
         s.tables.editCommandItems(c, 0) = {QString::fromUtf16(captions[c]), 0,
                                            static_cast<std::int16_t>(units.size())};
@@ -253,6 +254,7 @@ TEST(UnitFinder, OwnFileByWhatItMeasures) {
         EXPECT_EQ(labels(finder.find(query)).value(0).toStdString(),
                   QString::fromUtf16(c.first).toStdString());
     }
+    EXPECT_EQ(labels(finder.find(QStringLiteral("moment"))).size(), 1);
 }
 
 // A file at every limit, with tabs beyond the tenth, and entries a user cannot reach.
