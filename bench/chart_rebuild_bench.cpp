@@ -19,7 +19,7 @@
 #include "chart/chart_window.h"
 #include "chart/series_builder.h"
 #include "ui/chart_view.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/graph_3d_widget.h"
 

@@ -18,7 +18,7 @@
 #include "convert/conversion.h"
 #include "convert/conversion_window.h"
 #include "ui/chart_view.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "ui/fonts.h"
 
 namespace {

@@ -25,7 +25,7 @@
 #include "chart/chart_window.h"
 #include "settings/chart_settings_window.h"
 #include "ui/chart_view.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/graph_3d_widget.h"
 #include "ui/twips.h"

@@ -14,7 +14,7 @@
 #include "app/main_window.h"
 #include "help/about_window.h"
 #include "settings/setting_window.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "ui/fonts.h"
 
 namespace {

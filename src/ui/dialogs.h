@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box and standard dialog goes through Dialogs, so that the windows never call a
-// modal dialog directly: the program uses QtDialogs, tests a RecordingDialogs that answers from
-// a script and keeps every message word for word.
+// modal dialog directly: the program uses QtDialogs, the tests dialogs of their own that answer
+// from a script (tests/support).
 
 #include <QColor>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <deque>
-#include <functional>
 #include <optional>
-#include <vector>
 
 class QWidget;
 
@@ -45,41 +42,6 @@ public:
     QString openFileName(QWidget* parent, const QString& pipeFilter, const QString& folder,
                          const QStringList& sideBar) override;
     std::optional<std::uint32_t> pickColor(QWidget* parent, std::uint32_t initial) override;
-};
-
-// Answers from queues filled by the test; an empty queue answers "cancel".
-class RecordingDialogs final : public Dialogs {
-public:
-    QStringList messages;
-    std::deque<QString> fileAnswers;
-    QStringList filtersAsked;
-    QStringList foldersAsked;
-    std::vector<QStringList> sideBarsOffered;
-    std::deque<std::optional<std::uint32_t>> colorAnswers;
-    std::vector<std::uint32_t> colorsOffered;
-    std::function<void(const QString&)> onMessage;  // runs while the "box" is open
-
-    void message(QWidget*, const QString& text) override {
-        messages << text;
-        if (onMessage) onMessage(text);
-    }
-    QString openFileName(QWidget*, const QString& pipeFilter, const QString& folder,
-                         const QStringList& sideBar) override {
-        filtersAsked << pipeFilter;
-        foldersAsked << folder;
-        sideBarsOffered.push_back(sideBar);
-        if (fileAnswers.empty()) return {};
-        QString answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
-    }
-    std::optional<std::uint32_t> pickColor(QWidget*, std::uint32_t initial) override {
-        colorsOffered.push_back(initial);
-        if (colorAnswers.empty()) return std::nullopt;
-        auto answer = colorAnswers.front();
-        colorAnswers.pop_front();
-        return answer;
-    }
 };
 
 }  // namespace zephal::ui

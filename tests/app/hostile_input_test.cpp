@@ -17,8 +17,8 @@
 #include "chart/chart_window.h"
 #include "convert/conversion_window.h"
 #include "settings/setting_window.h"
-#include "support.h"
-#include "ui/dialogs.h"
+#include "support/temp_folder.h"
+#include "support/recording_dialogs.h"
 
 namespace zephal {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support.h"
+#include "support/temp_folder.h"
 #include "units/unit_reader.h"
 
 namespace zephal {

@@ -18,7 +18,7 @@
 #include "chart/series_builder.h"
 #include "settings/chart_settings_window.h"
 #include "ui/chart_view.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "ui/twips.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {

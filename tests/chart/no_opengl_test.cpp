@@ -12,7 +12,7 @@
 #include "app/application.h"
 #include "chart/chart_window.h"
 #include "ui/chart_view.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 
 namespace zephal {
 namespace {

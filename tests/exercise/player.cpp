@@ -17,7 +17,7 @@
 #include "invariants.h"
 #include "settings/chart_settings_window.h"
 #include "settings/setting_window.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 
 namespace zephal::exercise {
 namespace {

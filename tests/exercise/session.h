@@ -15,7 +15,7 @@
 #include "action.h"
 #include "model.h"
 #include "player.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 
 namespace zephal {
 class Application;

@@ -13,7 +13,7 @@
 #include "app/application.h"
 #include "help/about_texts.h"
 #include "ui/app_icon.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 

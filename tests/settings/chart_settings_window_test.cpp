@@ -12,7 +12,7 @@
 #include "app/application.h"
 #include "chart/chart_window.h"
 #include "ui/color_swatch.h"
-#include "ui/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "ui/twips.h"
 
 namespace zephal {

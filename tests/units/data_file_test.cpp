@@ -11,7 +11,7 @@
 
 #include "convert/conversion.h"
 #include "convert/number_text.h"
-#include "support.h"
+#include "support/temp_folder.h"
 #include "units/unit_reader.h"
 
 namespace zephal::units {

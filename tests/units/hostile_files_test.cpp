@@ -5,7 +5,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include "support.h"
+#include "support/temp_folder.h"
 #include "units/unit_reader.h"
 
 namespace zephal::units {

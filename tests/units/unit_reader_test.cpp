@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "support.h"
+#include "support/temp_folder.h"
 
 namespace zephal::units {
 namespace {
