@@ -497,8 +497,8 @@ void Form2::Converts() {
         if (i < m_placedRows) continue;
         // Every row is a copy of row 0, so row 0's boxes give the heights of all of them.
         const int k = static_cast<int>(i);
-        const auto place = [this](QWidget* w, const QRect& first, int rowHeight, int row) {
-            ui::setGeometryTw(w, first.translated(0, convert::rowTop(0, rowHeight, row)),
+        const auto place = [this](QWidget* w, const QRect& first, int rowHeight, int index) {
+            ui::setGeometryTw(w, first.translated(0, convert::rowTop(0, rowHeight, index)),
                               m_rowsOrigin);
         };
         place(Tn[i], row0[0], row0[0].height(), k);

@@ -103,8 +103,8 @@ enum StepKind {
 };
 
 struct Action {
-    Action(Act act, int window = 0, int a = 0, int b = 0, std::string text = {})
-        : act(act), window(window), a(a), b(b), text(std::move(text)) {}
+    Action(Act kind, int in = 0, int first = 0, int second = 0, std::string words = {})
+        : act(kind), window(in), a(first), b(second), text(std::move(words)) {}
 
     Act act;
     int window;

@@ -87,9 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Schemes, ReadableTextOnEveryButton,
                                          ButtonColors{kLight, CommandShade::Deep},
                                          ButtonColors{kDark, CommandShade::Light},
                                          ButtonColors{kDark, CommandShade::Deep}),
-                         [](const testing::TestParamInfo<ButtonColors>& info) {
-                             return std::string(info.param.scheme.name) +
-                                    (info.param.shade == CommandShade::Light
+                         [](const testing::TestParamInfo<ButtonColors>& row) {
+                             return std::string(row.param.scheme.name) +
+                                    (row.param.shade == CommandShade::Light
                                          ? "_light_colours"
                                          : "_deeplight_colours");
                          });
