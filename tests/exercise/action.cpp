@@ -109,7 +109,8 @@ std::string toLine(const Action& action) {
 
 std::optional<Action> fromLine(const std::string& line) {
     static const std::regex pattern(
-        R"re(^\s*\{\s*Act::(\w+)\s*(?:,\s*(-?\d+)\s*)?(?:,\s*(-?\d+)\s*)?(?:,\s*(-?\d+)\s*)?(?:,\s*"((?:[^"\\]|\\.)*)"\s*)?\}\s*,?\s*$)re");
+        R"re(^\s*\{\s*Act::(\w+)\s*(?:,\s*(-?\d+)\s*)?(?:,\s*(-?\d+)\s*)?(?:,\s*(-?\d+)\s*)?)re"
+        R"re((?:,\s*"((?:[^"\\]|\\.)*)"\s*)?\}\s*,?\s*$)re");
     std::smatch m;
     if (!std::regex_match(line, m, pattern)) return std::nullopt;
     const auto act = actFromName(m[1].str());
