@@ -18,8 +18,8 @@
 #include "app/application.h"
 #include "chart/chart_window.h"
 #include "chart/series_builder.h"
-#include "ui/chart_view.h"
 #include "support/recording_dialogs.h"
+#include "ui/chart_view.h"
 #include "ui/fonts.h"
 #include "ui/graph_3d_widget.h"
 

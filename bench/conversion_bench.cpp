@@ -17,8 +17,8 @@
 #include "chart/chart_window.h"
 #include "convert/conversion.h"
 #include "convert/conversion_window.h"
-#include "ui/chart_view.h"
 #include "support/recording_dialogs.h"
+#include "ui/chart_view.h"
 #include "ui/fonts.h"
 
 namespace {

@@ -39,8 +39,8 @@ zephal::AppState fullLimitState() {
             const int quantity = 20 * t + c;
             state.tables.editCommandItems(c, t) = {captions[quantity % captions.size()], 0, 20};
             for (int i = 0; i < 20; ++i) {
-                state.tables.editFunctionItems(c, i, t) = {units[(20 * quantity + i) % units.size()],
-                                                       1};
+                state.tables.editFunctionItems(c, i, t) = {
+                    units[(20 * quantity + i) % units.size()], 1};
             }
         }
     }

@@ -2,13 +2,14 @@
 // The display settings applied to the 200 buttons of the grid ("Ok"), a read laid out under the
 // largest maximum of tabs, and opening the help window from the click to the window on screen.
 // Run on a display: xvfb-run -a -s "-screen 0 1600x1200x24" build/bench/bench_settings
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <benchmark/benchmark.h>
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -49,14 +50,20 @@ void BM_OkStylesTheGrid(benchmark::State& st) {
         setting.Command1_Click(0);
     }
 }
-BENCHMARK(BM_OkStylesTheGrid)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OkStylesTheGrid)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_ReadUnderLargestMaximum(benchmark::State& st) {
     Program program;
     program.app.setting().Text1->setText(QStringLiteral("32767"));
     for (auto _ : st) program.app.form1().SetData(QStringLiteral("zephal.zep"));
 }
-BENCHMARK(BM_ReadUnderLargestMaximum)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadUnderLargestMaximum)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_OpenHelpWindow(benchmark::State& st) {
     Program program;
@@ -74,7 +81,12 @@ void BM_OpenHelpWindow(benchmark::State& st) {
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(BM_OpenHelpWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenHelpWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QApplication>
-#include <QTemporaryDir>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
 
 #include "ui/fonts.h"
 

@@ -45,25 +45,33 @@ Setting& Application::setting() {
     return m_setting.get([this] { return new Setting(*this); });
 }
 
-Setting* Application::settingLoaded() const { return m_setting.loaded(); }
+Setting* Application::settingLoaded() const {
+    return m_setting.loaded();
+}
 
 Form3& Application::form3() {
     return m_form3.get([this] { return new Form3(*this); });
 }
 
-Form3* Application::form3Loaded() const { return m_form3.loaded(); }
+Form3* Application::form3Loaded() const {
+    return m_form3.loaded();
+}
 
 Chart1& Application::chart1() {
     return m_chart1.get([this] { return new Chart1(*this); });
 }
 
-Chart1* Application::chart1Loaded() const { return m_chart1.loaded(); }
+Chart1* Application::chart1Loaded() const {
+    return m_chart1.loaded();
+}
 
 frmAbout& Application::about() {
     return m_about.get([this] { return new frmAbout(*this); });
 }
 
-frmAbout* Application::aboutLoaded() const { return m_about.loaded(); }
+frmAbout* Application::aboutLoaded() const {
+    return m_about.loaded();
+}
 
 void Application::registerConversionWindow(Form2* window) {
     std::erase_if(m_conversionWindows, [](const QPointer<Form2>& w) { return w.isNull(); });

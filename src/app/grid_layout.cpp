@@ -5,7 +5,9 @@
 
 namespace zephal {
 namespace {
-int buttonWidthIn(int tabWidth) { return tabWidth - (kGridTabLeft + 400); }
+int buttonWidthIn(int tabWidth) {
+    return tabWidth - (kGridTabLeft + 400);
+}
 }  // namespace
 
 GridLayout computeGridLayout(const AppState& state) {

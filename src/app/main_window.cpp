@@ -279,18 +279,18 @@ void Form1::changeEvent(QEvent* event) {
 
 void Form1::Toolbar1_ButtonClick(int imageNumber) {
     switch (imageNumber) {
-    case 1:
-        SetData(m_app.dialogs().openFileName(this, kDataFileFilter, m_dataFolder,
-                                             m_app.dataFolders()));
-        break;
-    case 2:
-        m_app.setting().showInFront();
-        break;
-    case 3:
-        m_app.about().showInFront();
-        break;
-    default:
-        break;
+        case 1:
+            SetData(m_app.dialogs().openFileName(this, kDataFileFilter, m_dataFolder,
+                                                 m_app.dataFolders()));
+            break;
+        case 2:
+            m_app.setting().showInFront();
+            break;
+        case 3:
+            m_app.about().showInFront();
+            break;
+        default:
+            break;
     }
 }
 
@@ -313,7 +313,9 @@ void Form1::Command1_Click(int k) {
     window->activateWindow();
 }
 
-void Form1::Form_Unload() { m_app.endProgram(); }
+void Form1::Form_Unload() {
+    m_app.endProgram();
+}
 
 void Form1::resizeEvent(QResizeEvent* event) {
     // The toolbar spans the top of the window whatever width the grid gives it.

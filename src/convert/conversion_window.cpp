@@ -538,8 +538,8 @@ void Form2::Chart_Click() {
         // The entry reads the box itself, so a later conversion shows at the chart's next
         // build; once this window is closed the entry reads nothing.
         s.ChartValues[static_cast<std::size_t>(k)] =
-            [box = QPointer<QLineEdit>(Tx[i]), window = QPointer<Form2>(this)]()
-            -> std::optional<QString> {
+            [box = QPointer<QLineEdit>(Tx[i]),
+             window = QPointer<Form2>(this)]() -> std::optional<QString> {
             if (!box || !window || window->m_unloaded) return std::nullopt;
             return box->text();
         };

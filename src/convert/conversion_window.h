@@ -47,8 +47,8 @@ public:
     QScrollArea* rowsArea() const { return m_rowsArea; }
 
     QToolBar* Toolbar1;
-    QLineEdit* Text1;  // the value to convert
-    QLineEdit* Text2;  // the scroll bar's step
+    QLineEdit* Text1;            // the value to convert
+    QLineEdit* Text2;            // the scroll bar's step
     std::vector<QLabel*> Text3;  // captions: "Change covert value", "Step"
     QScrollBar* HScroll1;
     QComboBox* Combo1;

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/number_text.h"
 
+#include <locale.h>
+
 #include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -15,7 +16,9 @@
 namespace zephal::number {
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Value of an ASCII digit in bases up to 16, or -1.
 int digitValue(QChar c) {
@@ -118,7 +121,9 @@ Scan scanDecimal(QStringView s) {
     return {i, parseAscii(text, text + used - 1)};
 }
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 QString writeG(double value, int digits) {
     if (value == 0) return QStringLiteral("0");  // also folds -0
@@ -132,8 +137,8 @@ QString writeG(double value, int digits) {
     if (std::isinf(parseAscii(buffer, result.ptr))) {
         // Rounding the largest values up would pass the top of the range; cut the last digit
         // instead, so that every text written reads back.
-        result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                               std::chars_format::scientific, digits);
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                               digits);
         char* e = std::find(buffer, result.ptr, 'e');
         std::memmove(e - 1, e, std::size_t(result.ptr - e));
         --result.ptr;
@@ -146,7 +151,9 @@ QString writeG(double value, int digits) {
 
 }  // namespace
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 double readLenient(QStringView text) {
     return readLenientReporting(text).value;
@@ -255,11 +262,17 @@ Converted<float> toSingle(QStringView text) {
     return toSingle(*value);
 }
 
-QString writeSingle(float value) { return writeG(static_cast<double>(value), 7); }
+QString writeSingle(float value) {
+    return writeG(static_cast<double>(value), 7);
+}
 
-QString writeDouble(double value) { return writeG(value, 15); }
+QString writeDouble(double value) {
+    return writeG(value, 15);
+}
 
-QString writeSevenDigits(double value) { return writeG(value, 7); }
+QString writeSevenDigits(double value) {
+    return writeG(value, 7);
+}
 
 QString writeScientific3(double value) {
     if (std::isnan(value)) return QStringLiteral("NaN");

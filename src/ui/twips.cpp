@@ -61,9 +61,13 @@ double pixelsPerTwip() {
     return dpi / 1440.0;
 }
 
-int toPixels(double twips) { return static_cast<int>(std::lround(twips * pixelsPerTwip())); }
+int toPixels(double twips) {
+    return static_cast<int>(std::lround(twips * pixelsPerTwip()));
+}
 
-double toTwips(int pixels) { return pixels / pixelsPerTwip(); }
+double toTwips(int pixels) {
+    return pixels / pixelsPerTwip();
+}
 
 void setGeometryTw(QWidget* widget, const QRect& twips, QPoint pixelOrigin) {
     place(widget, twips, pixelOrigin);
@@ -120,8 +124,12 @@ void setWindowHeightTw(QWidget* window, int height) {
     setWindowSizeTw(window, windowSize(window).width(), height);
 }
 
-int windowWidthTw(const QWidget* window) { return windowSize(window).width(); }
+int windowWidthTw(const QWidget* window) {
+    return windowSize(window).width();
+}
 
-int windowHeightTw(const QWidget* window) { return windowSize(window).height(); }
+int windowHeightTw(const QWidget* window) {
+    return windowSize(window).height();
+}
 
 }  // namespace zephal::ui

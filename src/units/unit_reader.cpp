@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/unit_reader.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <cerrno>
 #include <vector>
 
 #include "convert/number_text.h"
@@ -45,14 +45,14 @@ ssize_t readSome(int fd, char* data, std::size_t size) {
 
 int openErrorNumber(const QString& path, int err) {
     switch (err) {
-    case ENOENT: {
-        const QFileInfo info(path);
-        return QFileInfo(info.absolutePath()).isDir() ? kErrFileNotFound : kErrPathNotFound;
-    }
-    case ENOTDIR:
-        return kErrPathNotFound;
-    default:
-        return kErrPathFileAccess;  // refused access, a name too long, a loop of links, ...
+        case ENOENT: {
+            const QFileInfo info(path);
+            return QFileInfo(info.absolutePath()).isDir() ? kErrFileNotFound : kErrPathNotFound;
+        }
+        case ENOTDIR:
+            return kErrPathNotFound;
+        default:
+            return kErrPathFileAccess;  // refused access, a name too long, a loop of links, ...
     }
 }
 
@@ -258,15 +258,15 @@ private:
         const auto type = number::toInt16(*value);
         if (!type.ok()) return type.error;
         switch (type.value) {
-        case 0:
-            return tabRecord();
-        case 1:
-            return commandRecord();
-        case 2:
-        case 3:
-            return functionRecord(*value == 3.0);
-        default:
-            return kErrBadType;
+            case 0:
+                return tabRecord();
+            case 1:
+                return commandRecord();
+            case 2:
+            case 3:
+                return functionRecord(*value == 3.0);
+            default:
+                return kErrBadType;
         }
     }
 
@@ -343,8 +343,10 @@ private:
             m_host.showMessage(notFoundMessage(m_path));
             return {false, err};
         }
-        QString message = QStringLiteral("Error No.") + QString::number(err) + QStringLiteral("\r\n");
-        message += QStringLiteral("Please check data file ") + m_path + QStringLiteral("\r\nlines : ");
+        QString message =
+            QStringLiteral("Error No.") + QString::number(err) + QStringLiteral("\r\n");
+        message +=
+            QStringLiteral("Please check data file ") + m_path + QStringLiteral("\r\nlines : ");
         if (m_lines > 0) message += QString::number(m_lines);
         m_host.showMessage(message);
         return {false, err};

@@ -27,7 +27,7 @@ struct ReaderHost {
 };
 
 struct ReadResult {
-    bool layout = false;  // the read ended normally: lay the grid out from the tables
+    bool layout = false;   // the read ended normally: lay the grid out from the tables
     int errorNumber = -1;  // -1 when the read ended normally
 };
 

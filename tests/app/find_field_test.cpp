@@ -14,8 +14,8 @@
 #include "convert/conversion_window.h"
 #include "help/about_window.h"
 #include "settings/setting_window.h"
-#include "support/temp_folder.h"
 #include "support/recording_dialogs.h"
+#include "support/temp_folder.h"
 #include "ui/twips.h"
 
 namespace zephal {

@@ -64,8 +64,8 @@ TEST(GridLayout, HeightFollowsTheLongestColumn) {
 TEST(GridLayout, EmptyTabsAreHiddenAndNotCounted) {
     const GridLayout g = computeGridLayout(withCounts({2, 0, 4}));
     EXPECT_EQ(g.visibleTabs, 2);
-    EXPECT_EQ(g.tabVisible, std::vector<bool>({true, false, true, false, false, false, false,
-                                               false, false, false}));
+    EXPECT_EQ(g.tabVisible, std::vector<bool>({true, false, true, false, false, false, false, false,
+                                               false, false}));
 }
 
 TEST(GridLayout, RejectedTabsRaiseUTnButNeverPassTheMaximum) {

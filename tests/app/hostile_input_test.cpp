@@ -2,6 +2,8 @@
 // What a user can throw at the windows: floods of messages, files that vanish, any key in any
 // box, pasted text, extreme numbers, absurd tab counts, and a chart whose rows' window has
 // closed. Nothing may crash, hang or leave the state inconsistent.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -10,15 +12,14 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "app/application.h"
 #include "app/main_window.h"
 #include "chart/chart_window.h"
 #include "convert/conversion_window.h"
 #include "settings/setting_window.h"
-#include "support/temp_folder.h"
 #include "support/recording_dialogs.h"
+#include "support/temp_folder.h"
 
 namespace zephal {
 namespace {
@@ -27,9 +28,9 @@ class HostileInputTest : public ::testing::Test {
 protected:
     HostileInputTest() : m_previous(QDir::currentPath()) {
         QDir::setCurrent(folder.folder());
-        folder.writeLines("zephal.zep", {"0,Mechanics", "1,Length", "3,metre (m),1",
-                                         "2,millimetre (mm),1000", "2,foot (ft),3.28084",
-                                         "1,Tiny", "3,a (a),1", "2,b (b),1E-30"});
+        folder.writeLines("zephal.zep",
+                          {"0,Mechanics", "1,Length", "3,metre (m),1", "2,millimetre (mm),1000",
+                           "2,foot (ft),3.28084", "1,Tiny", "3,a (a),1", "2,b (b),1E-30"});
         app.onEnd = [] {};
         app.Main();
     }
@@ -50,7 +51,8 @@ protected:
     // editing keys.
     static void typeEverything(QWidget* widget) {
         for (char16_t c = 1; c < 128; ++c) type(widget, QChar(c));
-        for (const char16_t c : {u'é', u'鋼', u'･', u'\u0301', u'\u200B', u'\uFFFD'}) type(widget, QChar(c));
+        for (const char16_t c : {u'é', u'鋼', u'･', u'\u0301', u'\u200B', u'\uFFFD'})
+            type(widget, QChar(c));
         for (const int key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
                               Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Up}) {
             QTest::keyClick(widget, Qt::Key(key));
@@ -61,8 +63,10 @@ protected:
     // No box shows anything but a number the program wrote or its design text.
     static void expectRowsReadable(const Form2& w) {
         for (const QLineEdit* box : w.Tx) {
-            EXPECT_FALSE(box->text().contains("nan", Qt::CaseInsensitive)) << box->text().toStdString();
-            EXPECT_FALSE(box->text().contains("inf", Qt::CaseInsensitive)) << box->text().toStdString();
+            EXPECT_FALSE(box->text().contains("nan", Qt::CaseInsensitive))
+                << box->text().toStdString();
+            EXPECT_FALSE(box->text().contains("inf", Qt::CaseInsensitive))
+                << box->text().toStdString();
         }
     }
 
@@ -147,8 +151,8 @@ TEST_F(HostileInputTest, PastingTenThousandCharactersKeepsFifteen) {
 
 TEST_F(HostileInputTest, ExtremeValues) {
     Form2& w = open(1);
-    for (const char* text : {"3.4E+38", "-3.4E+38", "3.5E+38", "1E-45", "1E-310", "1E999",
-                             "-1E999", "&HFFFFFFFF", "9e99999999", "0.000000000000001"}) {
+    for (const char* text : {"3.4E+38", "-3.4E+38", "3.5E+38", "1E-45", "1E-310", "1E999", "-1E999",
+                             "&HFFFFFFFF", "9e99999999", "0.000000000000001"}) {
         w.Text1->setText(QString::fromLatin1(text));
         expectRowsReadable(w);
     }

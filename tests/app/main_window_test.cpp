@@ -13,8 +13,8 @@
 #include "convert/conversion_window.h"
 #include "help/about_window.h"
 #include "settings/setting_window.h"
-#include "support/temp_folder.h"
 #include "support/recording_dialogs.h"
+#include "support/temp_folder.h"
 #include "ui/twips.h"
 
 namespace zephal {
@@ -206,7 +206,9 @@ TEST_F(MainWindowTest, EveryShownTabHasItsShareOfTheRow) {
         for (const int tabs : {1, 3, 4, 7, 10, 12}) {
             app.setting().Text1->setText(QString::number(std::max(tabs, 10)));
             QStringList lines;
-            for (int t = 0; t < tabs; ++t) lines << "0," + longTitle.arg(t) << "1,Q" << "3,m (m),1";
+            for (int t = 0; t < tabs; ++t)
+                lines << "0," + longTitle.arg(t) << "1,Q"
+                      << "3,m (m),1";
             main().SetData(folder.writeLines("tabs.zep", lines));
             QCoreApplication::processEvents();
             const QTabBar* bar = main().SSTab1->tabBar();

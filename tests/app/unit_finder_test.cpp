@@ -113,7 +113,8 @@ TEST(UnitFinder, FirstMatchOfTheShippedFile) {
         {u"gpm", u"Volume flow rate \u2014 US gallon per minute (US gal/min)"},
         {u"cfm", u"Volume flow rate \u2014 Cubic foot per minute (ft^3/min)"},
         // words of the data file in expressions of their own
-        {u"kcal/h/m2", u"Heat flux \u2014 IT kilocalorie per hour square metre (kcal_IT/h\uFF65m^2)"},
+        {u"kcal/h/m2",
+         u"Heat flux \u2014 IT kilocalorie per hour square metre (kcal_IT/h\uFF65m^2)"},
         {u"kcal_th/h/m2",
          u"Heat flux \u2014 Thermochemical kilocalorie per hour square metre (kcal_th/h\uFF65m^2)"},
         {u"Btu/h ft2", u"Heat flux \u2014 Btu per hour square foot (Btu/h\uFF65ft^2)"},

@@ -17,8 +17,8 @@
 #include "chart/chart_grid.h"
 #include "chart/series_builder.h"
 #include "settings/chart_settings_window.h"
-#include "ui/chart_view.h"
 #include "support/recording_dialogs.h"
+#include "ui/chart_view.h"
 #include "ui/twips.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -11,8 +11,8 @@
 
 #include "app/application.h"
 #include "chart/chart_window.h"
-#include "ui/chart_view.h"
 #include "support/recording_dialogs.h"
+#include "ui/chart_view.h"
 
 namespace zephal {
 namespace {

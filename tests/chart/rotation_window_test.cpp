@@ -15,10 +15,10 @@
 #include "chart/chart_window.h"
 #include "convert/conversion_window.h"
 #include "settings/chart_settings_window.h"
+#include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/chart_view.h"
 #include "ui/color_swatch.h"
-#include "support/recording_dialogs.h"
 
 namespace zephal {
 namespace {

@@ -26,10 +26,10 @@
 #include "help/about_window.h"
 #include "settings/chart_settings_window.h"
 #include "settings/setting_window.h"
+#include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/chart_view.h"
 #include "ui/controls.h"
-#include "support/recording_dialogs.h"
 #include "ui/focus_mark.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -732,10 +732,18 @@ TEST_F(ConversionWindowTest, TwentyRowsStayOnTheScreenAtEveryScale) {
         QWidget* last;                // the last row's tick box, the last quantity button
         std::vector<QWidget*> stay;   // in view however the rest scrolls
     } rows[] = {
-        {"conversion window", &w, w.rowsArea(), {"2"}, w.Ck.back(),
+        {"conversion window",
+         &w,
+         w.rowsArea(),
+         {"2"},
+         w.Ck.back(),
          {w.Toolbar1, w.HScroll1, w.Text1}},
-        {"main window", &main(), static_cast<QScrollArea*>(main().SSTab1->currentWidget()),
-         {"1.5", "2"}, main().Command1[20], {main().Toolbar1, main().SSTab1->tabBar()}},
+        {"main window",
+         &main(),
+         static_cast<QScrollArea*>(main().SSTab1->currentWidget()),
+         {"1.5", "2"},
+         main().Command1[20],
+         {main().Toolbar1, main().SSTab1->tabBar()}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

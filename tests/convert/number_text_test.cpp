@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/number_text.h"
 
+#include <gtest/gtest.h>
+
 #include <cfloat>
 #include <cmath>
-#include <gtest/gtest.h>
 
 namespace zephal::number {
 namespace {
@@ -13,12 +14,14 @@ TEST(ReadLenient, TakesTheLongestLeadingNumber) {
         const char* text;
         double value;
     } cases[] = {
-        {"", 0},        {"12.5kg", 12.5},  {"1 000", 1000},  {"1,5", 1},     {"-2e3", -2000},
-        {"&H10", 16},   {"abc", 0},        {"\t-3\n", -3},   {"+.5", 0.5},   {"1.2.3", 1.2},
-        {"2D2", 200},   {"1e", 1},         {"1e+", 1},       {"&O17", 15},   {"&HFFFF", -1},
-        {"&hfffff", 1048575}, {"- 4", -4}, {".", 0},        {"-", 0},
+        {"", 0},         {"12.5kg", 12.5}, {"1 000", 1000}, {"1,5", 1},
+        {"-2e3", -2000}, {"&H10", 16},     {"abc", 0},      {"\t-3\n", -3},
+        {"+.5", 0.5},    {"1.2.3", 1.2},   {"2D2", 200},    {"1e", 1},
+        {"1e+", 1},      {"&O17", 15},     {"&HFFFF", -1},  {"&hfffff", 1048575},
+        {"- 4", -4},     {".", 0},         {"-", 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(readLenient(QString::fromLatin1(c.text)), c.value) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(readLenient(QString::fromLatin1(c.text)), c.value) << c.text;
 }
 
 TEST(LeadingNumberLength, NumberAsTypedBeforeAUnit) {
@@ -71,12 +74,23 @@ TEST(WriteSingle, SevenSignificantDigitsAndScientificAtTheEnds) {
         float value;
         const char* text;
     } cases[] = {
-        {1000, "1000"},          {3.28084f, "3.28084"},   {0.001f, "0.001"},
-        {6.5616798f, "6.56168"}, {0.3048f, "0.3048"},     {12345678, "1.234568E+07"},
-        {1e-12f, "1E-12"},       {0, "0"},                {-0.0f, "0"},
-        {-2.5f, "-2.5"},         {9999999, "9999999"},    {10000000, "1E+07"},
-        {0.0001f, "0.0001"},     {0.00001f, "1E-05"},     {13.75f, "13.75"},
-        {FLT_MAX, "3.402823E+38"}, {1.0f / 3, "0.3333333"},
+        {1000, "1000"},
+        {3.28084f, "3.28084"},
+        {0.001f, "0.001"},
+        {6.5616798f, "6.56168"},
+        {0.3048f, "0.3048"},
+        {12345678, "1.234568E+07"},
+        {1e-12f, "1E-12"},
+        {0, "0"},
+        {-0.0f, "0"},
+        {-2.5f, "-2.5"},
+        {9999999, "9999999"},
+        {10000000, "1E+07"},
+        {0.0001f, "0.0001"},
+        {0.00001f, "1E-05"},
+        {13.75f, "13.75"},
+        {FLT_MAX, "3.402823E+38"},
+        {1.0f / 3, "0.3333333"},
     };
     for (const auto& c : cases) EXPECT_EQ(writeSingle(c.value), c.text) << c.text;
 }
@@ -86,9 +100,10 @@ TEST(WriteScientific3, OneDigitThreeDecimalsHalvesAwayFromZero) {
         double value;
         const char* text;
     } cases[] = {
-        {1234.5, "1.235e+03"},       {1000, "1.000e+03"},     {1, "1.000e+00"},
-        {9.9996, "1.000e+01"},       {0.00012345, "1.235e-04"}, {-2.5, "-2.500e+00"},
-        {1e100, "1.000e+100"},       {std::pow(10.0, std::log(1000.0) / std::log(10.0)), "1.000e+03"},
+        {1234.5, "1.235e+03"},     {1000, "1.000e+03"},
+        {1, "1.000e+00"},          {9.9996, "1.000e+01"},
+        {0.00012345, "1.235e-04"}, {-2.5, "-2.500e+00"},
+        {1e100, "1.000e+100"},     {std::pow(10.0, std::log(1000.0) / std::log(10.0)), "1.000e+03"},
     };
     for (const auto& c : cases) EXPECT_EQ(writeScientific3(c.value), c.text) << c.text;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any single or double through the writers: the text reads back through the number reader to
-// the value rounded to 7 (15) significant digits (within half a unit of the last digit), and writing that value again gives the same
-// text. (Seven digits cannot tell every single apart, so the text, not the bits, round-trips.)
+// the value rounded to 7 (15) significant digits (within half a unit of the last digit), and
+// writing that value again gives the same text. (Seven digits cannot tell every single apart, so
+// the text, not the bits, round-trips.)
 #include <QString>
 #include <cmath>
 #include <cstdlib>

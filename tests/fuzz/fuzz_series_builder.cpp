@@ -32,8 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 
     zephal::ChartGrid grid;
     grid.setChartType((control & 0x40) ? zephal::kChartType3D : zephal::kChartType2D);
-    const zephal::SeriesInput input{values, units, static_cast<std::int16_t>(n), control & 0x07,
-                                    zephal::ChartModes{(control & 0x08) != 0, (control & 0x10) != 0}};
+    const zephal::SeriesInput input{
+        values, units, static_cast<std::int16_t>(n), control & 0x07,
+        zephal::ChartModes{(control & 0x08) != 0, (control & 0x10) != 0}};
     std::vector<zephal::NoBar> noBars;
     const std::int16_t maxRow = zephal::buildSeries(grid, input, &noBars);
     if (maxRow < 1 || (n > 0 && maxRow > n)) std::abort();

@@ -2,9 +2,9 @@
 // Any text typed or pasted into the find field, against the shipped data file and against a
 // file at every limit: no crash, matches within the grid, and no text slower than 10 ms.
 #include <QString>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "app/unit_finder.h"
 #include "units/unit_reader.h"

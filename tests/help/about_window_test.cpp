@@ -12,8 +12,8 @@
 
 #include "app/application.h"
 #include "help/about_texts.h"
-#include "ui/app_icon.h"
 #include "support/recording_dialogs.h"
+#include "ui/app_icon.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 

@@ -11,8 +11,8 @@
 
 #include "app/application.h"
 #include "chart/chart_window.h"
-#include "ui/color_swatch.h"
 #include "support/recording_dialogs.h"
+#include "ui/color_swatch.h"
 #include "ui/twips.h"
 
 namespace zephal {

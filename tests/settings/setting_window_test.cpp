@@ -12,9 +12,9 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "convert/conversion_window.h"
+#include "support/recording_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
-#include "support/recording_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 

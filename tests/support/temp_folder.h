@@ -2,10 +2,11 @@
 #pragma once
 // Helpers shared by the tests: data files written into a temporary folder.
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace zephal::test {
 
@@ -32,6 +33,8 @@ private:
     QTemporaryDir m_dir;
 };
 
-inline QString shippedDataFile() { return QStringLiteral(ZEPHAL_SOURCE_DIR "/data/zephal.zep"); }
+inline QString shippedDataFile() {
+    return QStringLiteral(ZEPHAL_SOURCE_DIR "/data/zephal.zep");
+}
 
 }  // namespace zephal::test

@@ -89,9 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Schemes, ReadableTextOnEveryButton,
                                          ButtonColors{kDark, CommandShade::Deep}),
                          [](const testing::TestParamInfo<ButtonColors>& row) {
                              return std::string(row.param.scheme.name) +
-                                    (row.param.shade == CommandShade::Light
-                                         ? "_light_colours"
-                                         : "_deeplight_colours");
+                                    (row.param.shade == CommandShade::Light ? "_light_colours"
+                                                                            : "_deeplight_colours");
                          });
 
 }  // namespace

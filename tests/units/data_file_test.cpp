@@ -2,10 +2,11 @@
 // The unit data file that ships with the program, read with the real reader: it must load
 // without a message, and its factors must agree with the exact definitions of the units.
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QStringDecoder>
 #include <cmath>
-#include <gtest/gtest.h>
 #include <numbers>
 #include <optional>
 
@@ -18,10 +19,10 @@ namespace zephal::units {
 namespace {
 
 constexpr double kLbf = 0.45359237 * 9.80665;  // N
-constexpr double kInch = 0.0254;                // m
-constexpr double kFoot = 0.3048;                // m
-constexpr double kBtu = 1055.05585262;          // J
-constexpr double kDegF = 5.0 / 9.0;             // K, as an interval
+constexpr double kInch = 0.0254;               // m
+constexpr double kFoot = 0.3048;               // m
+constexpr double kBtu = 1055.05585262;         // J
+constexpr double kDegF = 5.0 / 9.0;            // K, as an interval
 
 class ShippedDataFile : public ::testing::Test {
 protected:

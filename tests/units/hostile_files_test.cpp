@@ -2,8 +2,9 @@
 // Files that a user should never have to worry about feeding the reader: huge, long-lined,
 // oddly named. The reader must end, keep its memory to about its longest line, and say nothing
 // it should not.
-#include <QDir>
 #include <gtest/gtest.h>
+
+#include <QDir>
 
 #include "support/temp_folder.h"
 #include "units/unit_reader.h"

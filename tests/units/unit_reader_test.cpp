@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/unit_reader.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include "support/temp_folder.h"
 
@@ -70,8 +71,9 @@ TEST_F(ReaderTest, FileWithoutATabRecordChangesNothing) {
         recorder.messages.clear();
         const QString path = folder.write("empty.zep", bytes);
         EXPECT_FALSE(read(path).layout);
-        EXPECT_EQ(recorder.messages,
-                  QStringList({"File \"" + path + "\" holds no quantities: it has no tab record."}));
+        EXPECT_EQ(
+            recorder.messages,
+            QStringList({"File \"" + path + "\" holds no quantities: it has no tab record."}));
         EXPECT_EQ(recorder.caption, "ZEPHAL : units.zep");
         EXPECT_EQ(t().TabItems(0).Count, 1);
     }
@@ -89,8 +91,8 @@ TEST_F(ReaderTest, CommentsAnywhereInALineAreIgnoredButCounted) {
 }
 
 TEST_F(ReaderTest, FieldsSplitAtTwoCommasAndCarryOver) {
-    readLines({"0,Mechanics", "1", "2,Millimetre (mm),1000", "2,Inch (in)", "1,a,b,c,d",
-               "1, Length"});
+    readLines(
+        {"0,Mechanics", "1", "2,Millimetre (mm),1000", "2,Inch (in)", "1,a,b,c,d", "1, Length"});
     EXPECT_EQ(t().CommandItems(0, 0).Name, "Mechanics");  // name kept from the tab line
     EXPECT_EQ(t().FunctionItems(0, 1, 0).Name, "Inch (in)");
     EXPECT_EQ(t().FunctionItems(0, 1, 0).Factor, 1000.0f);  // factor kept from the line above
@@ -100,7 +102,7 @@ TEST_F(ReaderTest, FieldsSplitAtTwoCommasAndCarryOver) {
 
 TEST_F(ReaderTest, TypeFieldRoundsHalfToEvenAndOnlyThreeMarksTheBase) {
     readLines({"0,T", "1,Q", "3,a (a),1", "2.5,b (b),2", "3.0,c (c),3", "2.6,d (d),4"});
-    EXPECT_EQ(t().CommandItems(0, 0).Count, 4);  // 2.5 is type 2, 2.6 is a function item too
+    EXPECT_EQ(t().CommandItems(0, 0).Count, 4);      // 2.5 is type 2, 2.6 is a function item too
     EXPECT_EQ(t().CommandItems(0, 0).BaseIndex, 2);  // 3.0 marked it; 2.6 did not
 }
 
@@ -115,13 +117,10 @@ TEST_F(ReaderTest, ErrorReportNamesNumberPathAndLine) {
         int error;
         int line;
     } cases[] = {
-        {{"0,T", "1,Q", "5,x,1"}, 0, 3},
-        {{"0,T", "  "}, 13, 2},
+        {{"0,T", "1,Q", "5,x,1"}, 0, 3},        {{"0,T", "  "}, 13, 2},
         {{"0,T", "1,Q", "2,a (a)"}, 13, 3},  // no factor yet
-        {{"0,T", "1,Q", "2,a (a),abc"}, 13, 3},
-        {{"40000,T"}, 6, 1},
-        {{"0,T", "1,Q", "2,a (a),1E39"}, 6, 3},
-        {{"", "# c", "abc"}, 13, 3},
+        {{"0,T", "1,Q", "2,a (a),abc"}, 13, 3}, {{"40000,T"}, 6, 1},
+        {{"0,T", "1,Q", "2,a (a),1E39"}, 6, 3}, {{"", "# c", "abc"}, 13, 3},
     };
     for (const Case& c : cases) {
         recorder.messages.clear();
@@ -129,10 +128,11 @@ TEST_F(ReaderTest, ErrorReportNamesNumberPathAndLine) {
         EXPECT_FALSE(r.layout);
         EXPECT_EQ(r.errorNumber, c.error);
         ASSERT_EQ(recorder.messages.size(), 1) << c.lines.join('|').toStdString();
-        EXPECT_EQ(recorder.messages[0], QStringLiteral("Error No.%1\r\nPlease check data file %2\r\nlines : %3")
-                                            .arg(c.error)
-                                            .arg(last)
-                                            .arg(c.line));
+        EXPECT_EQ(recorder.messages[0],
+                  QStringLiteral("Error No.%1\r\nPlease check data file %2\r\nlines : %3")
+                      .arg(c.error)
+                      .arg(last)
+                      .arg(c.line));
     }
 }
 
@@ -162,11 +162,15 @@ TEST_F(ReaderTest, FailedReadChangesNothing) {
 TEST_F(ReaderTest, TabsOverTheMaximumAreReportedAndTheirRecordsGoToTheLastTab) {
     QStringList lines;
     for (int i = 0; i < 10; ++i) lines << QStringLiteral("0,Tab %1").arg(i);
-    lines << "0,Heat" << "1,Heat flow" << "3,Watt (W),1" << "0,Light";
+    lines << "0,Heat"
+          << "1,Heat flow"
+          << "3,Watt (W),1"
+          << "0,Light";
     const auto r = readLines(lines);
     EXPECT_TRUE(r.layout);
-    EXPECT_EQ(recorder.messages, QStringList({"Convert Tab items : Heat is over Maximum Tabs 10.",
-                                              "Convert Tab items : Light is over Maximum Tabs 10."}));
+    EXPECT_EQ(recorder.messages,
+              QStringList({"Convert Tab items : Heat is over Maximum Tabs 10.",
+                           "Convert Tab items : Light is over Maximum Tabs 10."}));
     EXPECT_EQ(state.UTn, 12);
     EXPECT_EQ(t().TabItems(9).Count, 1);
     EXPECT_EQ(t().CommandItems(0, 9).Name, "Heat flow");
@@ -178,7 +182,12 @@ TEST_F(ReaderTest, TabsOverTheMaximumAreReportedAndTheirRecordsGoToTheLastTab) {
 TEST_F(ReaderTest, TwentyFirstCommandIsReportedAndItsUnitsArePassedOver) {
     QStringList lines{"0,T"};
     for (int c = 0; c < 20; ++c) lines << QStringLiteral("1,Q%1").arg(c);
-    lines << "1,Extra" << "3,u (u),1" << "2,v (v),2" << "0,U" << "1,R" << "3,w (w),1";
+    lines << "1,Extra"
+          << "3,u (u),1"
+          << "2,v (v),2"
+          << "0,U"
+          << "1,R"
+          << "3,w (w),1";
     readLines(lines);
     EXPECT_EQ(recorder.messages, QStringList({"Convert Command items : Extra is over 20."}));
     EXPECT_EQ(t().TabItems(0).Count, 20);
@@ -219,7 +228,8 @@ TEST_F(ReaderTest, FileSystemFailures) {
     // 53: a file that does not exist; nothing changes, not even the caption.
     const QString missing = folder.path("zephal.zep");
     EXPECT_EQ(read(missing).errorNumber, kErrFileNotFound);
-    EXPECT_EQ(recorder.messages, QStringList({"Error No.53\r\nFile \"" + missing + "\" not found!"}));
+    EXPECT_EQ(recorder.messages,
+              QStringList({"Error No.53\r\nFile \"" + missing + "\" not found!"}));
     EXPECT_EQ(recorder.caption, "before");
     EXPECT_EQ(t().TabItems(0).Name, "Kept");
 
@@ -285,14 +295,17 @@ TEST_F(ReaderTest, LineEndingsCrLfCrAndLf) {
 
 TEST_F(ReaderTest, Utf8WithByteOrderMarkAndCodePage932) {
     const QString name = QString::fromUtf8("長さ (m･m)");
-    EXPECT_TRUE(read(folder.write("bom.zep", "\xEF\xBB\xBF" "0,Tab\r\n1,Q\r\n3," + name.toUtf8() +
-                                                 ",1\r\n"))
+    EXPECT_TRUE(read(folder.write("bom.zep",
+                                  "\xEF\xBB\xBF"
+                                  "0,Tab\r\n1,Q\r\n3," +
+                                      name.toUtf8() + ",1\r\n"))
                     .layout);
     EXPECT_EQ(t().TabItems(0).Name, "Tab");
     EXPECT_EQ(t().FunctionItems(0, 0, 0).Name, name);
 
     QStringEncoder toSjis("Shift_JIS");
-    const QByteArray sjis = toSjis.encode(QString::fromUtf8("0,応力\r\n1,Ｎ／ｍｍ２\r\n3,ﾒｶﾞ (MPa),1\r\n"));
+    const QByteArray sjis =
+        toSjis.encode(QString::fromUtf8("0,応力\r\n1,Ｎ／ｍｍ２\r\n3,ﾒｶﾞ (MPa),1\r\n"));
     ASSERT_FALSE(toSjis.hasError());
     EXPECT_TRUE(read(folder.write("sjis.zep", sjis)).layout);
     EXPECT_EQ(t().TabItems(0).Name, QString::fromUtf8("応力"));
@@ -306,16 +319,16 @@ TEST_F(ReaderTest, Utf8WithByteOrderMarkAndCodePage932) {
 // its full-width minus, ℃, and kanji whose second byte is a backslash (構 is 8D 5C).
 TEST_F(ReaderTest, CodePage932FileShowsItsOwnCharacters) {
     const QByteArray cp932 =
-        "# \x8d\x5c\x91\xa2\r\n"                                      // # 構造
-        "0,\x8d\x5c\x91\xa2\x81\x7c\x89\xd7\x8f\x64\r\n"              // 0,構造－荷重
-        "1,\x8b\xc8\x82\xb0\xd3\xb0\xd2\xdd\xc4\r\n"                  // 1,曲げﾓｰﾒﾝﾄ
+        "# \x8d\x5c\x91\xa2\r\n"                          // # 構造
+        "0,\x8d\x5c\x91\xa2\x81\x7c\x89\xd7\x8f\x64\r\n"  // 0,構造－荷重
+        "1,\x8b\xc8\x82\xb0\xd3\xb0\xd2\xdd\xc4\r\n"      // 1,曲げﾓｰﾒﾝﾄ
         "3,\xb7\xdb\xc6\xad\xb0\xc4\xdd\xd2\xb0\xc4\xd9 (kN\xa5m),1\r\n"  // ｷﾛﾆｭｰﾄﾝﾒｰﾄﾙ (kN･m)
-        "1,\x89\x9e\x97\xcd\r\n"                                      // 1,応力
+        "1,\x89\x9e\x97\xcd\r\n"                                          // 1,応力
         "2,\xb7\xdb\xc6\xad\xb0\xc4\xdd\x96\x88\x95\xbd\x95\xfb\xd2\xb0\xc4\xd9"
-        " (kN/\x87\x75),1000\r\n"                                     // ｷﾛﾆｭｰﾄﾝ毎平方ﾒｰﾄﾙ (kN/㎡)
-        "3,\x8f\x64\x97\xca (\x87\x73),1\r\n"                         // 重量 (㎏)
-        "1,\x89\xb7\x93\x78\x8d\xb7\r\n"                              // 1,温度差
-        "3,\x93\x78 (\x81\x8e),1\r\n";                                // 度 (℃)
+        " (kN/\x87\x75),1000\r\n"  // ｷﾛﾆｭｰﾄﾝ毎平方ﾒｰﾄﾙ (kN/㎡)
+        "3,\x8f\x64\x97\xca (\x87\x73),1\r\n"  // 重量 (㎏)
+        "1,\x89\xb7\x93\x78\x8d\xb7\r\n"       // 1,温度差
+        "3,\x93\x78 (\x81\x8e),1\r\n";         // 度 (℃)
     const auto r = read(folder.write("cp932.zep", cp932));
     EXPECT_TRUE(r.layout);
     EXPECT_TRUE(recorder.messages.isEmpty());
