@@ -38,6 +38,8 @@ struct ChildResult {
     // Place of the failing action in the child's log (which leaves out the actions that had
     // nothing to act on), when the child said so.
     int logged = -1;
+    // LeakSanitizer's own tracer crashed at exit after the session had passed (below).
+    bool tracerCrashed = false;
 };
 
 std::string self() {
@@ -142,6 +144,10 @@ ChildResult runChildOnce(const std::vector<std::string>& arguments, const fs::pa
     } else {
         result.signature = crashSignature(printed, status, timedOut);
         result.message = "the session ended abnormally:\n" + crashMessage(printed);
+        result.tracerCrashed =
+            std::regex_search(printed, std::regex(R"((^|\n)passed: \d+ actions)")) &&
+            printed.find("LeakSanitizer has encountered a fatal error") != std::string::npos &&
+            printed.find("ERROR: LeakSanitizer") == std::string::npos;
     }
     return result;
 }
@@ -152,10 +158,7 @@ ChildResult runChildOnce(const std::vector<std::string>& arguments, const fs::pa
 ChildResult runChild(const std::vector<std::string>& arguments, const fs::path& output,
                      double seconds) {
     ChildResult result = runChildOnce(arguments, output, seconds);
-    const std::string printed = result.passed ? std::string() : readFile(output);
-    if (std::regex_search(printed, std::regex(R"((^|\n)passed: \d+ actions)")) &&
-        printed.find("LeakSanitizer has encountered a fatal error") != std::string::npos &&
-        printed.find("ERROR: LeakSanitizer") == std::string::npos) {
+    if (result.tracerCrashed) {
         std::cout << "    the leak checker failed at exit after the session passed; "
                      "running it again"
                   << std::endl;
